@@ -1,0 +1,68 @@
+# Warnings for our own code only; JUCE's headers come in as system includes.
+add_library(vexob_warnings INTERFACE)
+target_compile_options(vexob_warnings INTERFACE -Wall -Wextra $<$<BOOL:${VEXOB_WERROR}>:-Werror>)
+
+if(VEXOB_FUZZ)
+    # Coverage feedback for the code under fuzzing; only the fuzz targets link the fuzzer's main.
+    target_compile_options(vexob_warnings INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
+# vexob_library(<target> <folder> [LINKS <libs...>] [EXCLUDE <file names...>])
+# One static library per subsystem folder, made of every source in that folder. Headers are
+# included by their path below src/ ("model/VexoPad.h").
+function(vexob_library target folder)
+    cmake_parse_arguments(ARG "" "" "LINKS;EXCLUDE" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS
+        "${folder}/*.cpp" "${folder}/*.h")
+    foreach(excluded IN LISTS ARG_EXCLUDE)
+        list(FILTER sources EXCLUDE REGEX "/${excluded}$")
+    endforeach()
+    list(FILTER sources INCLUDE REGEX "\\.cpp$")
+    if(sources)
+        add_library(${target} STATIC ${sources})
+        target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+        target_link_libraries(${target} PUBLIC vexob_juce ${ARG_LINKS} PRIVATE vexob_warnings)
+    else()
+        # A folder with headers only (or nothing yet) still gives dependants its include path.
+        add_library(${target} INTERFACE)
+        target_include_directories(${target} INTERFACE "${PROJECT_SOURCE_DIR}/src")
+        target_link_libraries(${target} INTERFACE vexob_juce ${ARG_LINKS})
+    endif()
+endfunction()
+
+# vexob_test_suite(<target> LABEL <label> FOLDERS <folders...> LINKS <libs...>)
+# One GoogleTest executable per subsystem; the tests are discovered when CTest runs.
+function(vexob_test_suite target)
+    cmake_parse_arguments(ARG "" "LABEL" "FOLDERS;LINKS" ${ARGN})
+    set(sources)
+    foreach(folder IN LISTS ARG_FOLDERS)
+        file(GLOB found CONFIGURE_DEPENDS "${folder}/*.cpp" "${folder}/*.h")
+        list(APPEND sources ${found})
+    endforeach()
+    list(FILTER sources INCLUDE REGEX "\\.cpp$")
+    if(NOT sources)
+        return()
+    endif()
+    add_executable(${target} ${sources})
+    target_link_libraries(${target} PRIVATE vexob_test_support ${ARG_LINKS} vexob_warnings)
+    gtest_discover_tests(${target}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES LABELS "${ARG_LABEL}" TIMEOUT 300)
+endfunction()
+
+# vexob_benchmark(<target> SOURCES <files...> LINKS <libs...>): run by hand, never by CTest.
+function(vexob_benchmark target)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+    add_executable(${target} ${ARG_SOURCES})
+    target_link_libraries(${target} PRIVATE benchmark::benchmark ${ARG_LINKS} vexob_warnings)
+endfunction()
+
+# vexob_fuzzer(<target> SOURCES <files...> LINKS <libs...>): a libFuzzer target (clang only).
+function(vexob_fuzzer target)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+    add_executable(${target} ${ARG_SOURCES})
+    target_link_libraries(${target} PRIVATE ${ARG_LINKS} vexob_warnings)
+    target_link_options(${target} PRIVATE -fsanitize=fuzzer)
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer)
+endfunction()
