@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/VexoAEditorPreset.h"
+#include "model/VexoBSequencer.h"
+
+// A preset of the second model: the first model's controls followed by the step sequencer; its data
+// block is the first model's 1398 bytes followed by the sequencer's 2052.
+class VexoBEditorPreset : public virtual juce::ReferenceCountedObject, public VexoAEditorPreset
+{
+public:
+    using Ptr = juce::ReferenceCountedObjectPtr<VexoBEditorPreset>;
+
+    static constexpr int sequencerOffset = VexoAEditorPreset::dataSize;
+    static constexpr int dataSize = sequencerOffset + VexoBSequencer::recordSize;
+
+    // Named "Preset", every control at its initial values.
+    VexoBEditorPreset();
+    ~VexoBEditorPreset() override = default;
+
+    juce::Array<juce::uint8> toBytes() const override;
+    bool validateBytes (const juce::Array<juce::uint8>& bytes) const override;
+    bool fromBytes (const juce::Array<juce::uint8>& bytes) override;
+    int getDataSize() const override;
+
+    VexoBSequencer::Ptr getSequencer() const;
+
+private:
+    VexoBSequencer::Ptr sequencer;
+
+    JUCE_DECLARE_NON_COPYABLE (VexoBEditorPreset)
+};

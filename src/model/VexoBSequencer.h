@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/MEditorControl.h"
+#include "model/VexoBSequencerTrack.h"
+
+// The step sequencer: a length, a start type and one track per pad (track t belongs to pad t).
+class VexoBSequencer : public virtual juce::ReferenceCountedObject, public virtual MEditorControl
+{
+public:
+    using Ptr = juce::ReferenceCountedObjectPtr<VexoBSequencer>;
+
+    static constexpr int numTracks = 64;
+    static constexpr int headerSize = 4;
+    static constexpr int recordSize = headerSize + numTracks * VexoBSequencerTrack::recordSize;
+
+    VexoBSequencer();
+    ~VexoBSequencer() override = default;
+
+    // Null outside 0..63.
+    VexoBSequencerTrack::Ptr getTrack (int index) const;
+
+    // Switches every step of every track off; the length and the start type stay.
+    void clearAllTracks();
+
+    juce::String getTypeName() const override;
+    juce::Array<juce::uint8> toBytes() const override;
+    bool validateBytes (const juce::Array<juce::uint8>& bytes) const override;
+    bool fromBytes (const juce::Array<juce::uint8>& bytes) override;
+
+private:
+    juce::ReferenceCountedArray<VexoBSequencerTrack> tracks;
+
+    JUCE_DECLARE_NON_COPYABLE (VexoBSequencer)
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/MEditorControl.h"
+
+// The preset's common parameters: tempo, swing, time division, gate, note repeat and transport type.
+class VexoTransport : public virtual juce::ReferenceCountedObject, public virtual MEditorControl
+{
+public:
+    using Ptr = juce::ReferenceCountedObjectPtr<VexoTransport>;
+
+    static constexpr int recordSize = 13;
+
+    VexoTransport();
+    ~VexoTransport() override = default;
+
+    juce::String getTypeName() const override;
+    juce::Array<juce::uint8> toBytes() const override;
+    bool validateBytes (const juce::Array<juce::uint8>& bytes) const override;
+    bool fromBytes (const juce::Array<juce::uint8>& bytes) override;
+
+private:
+    JUCE_DECLARE_NON_COPYABLE (VexoTransport)
+};
