@@ -1,0 +1,410 @@
+#include "engine/VexoEditorEngine.h"
+
+#include "engine/FactoryPreset.h"
+
+//==============================================================================
+// Messages cross from the MIDI input thread to the message thread here, in arrival order. Dumps
+// and settings are loaded only on the message thread, where the editors read the same values.
+class VexoEditorEngine::IncomingMessages : public juce::AsyncUpdater
+{
+public:
+    explicit IncomingMessages (VexoEditorEngine& e)
+        : engine (e)
+    {
+    }
+    ~IncomingMessages() override { cancelPendingUpdate(); }
+
+    void add (const juce::MidiMessage& message)
+    {
+        {
+            const juce::ScopedLock sl (lock);
+            messages.add (message);
+        }
+        triggerAsyncUpdate();
+    }
+
+    void handleAsyncUpdate() override
+    {
+        juce::Array<juce::MidiMessage> batch;
+        {
+            const juce::ScopedLock sl (lock);
+            batch.swapWith (messages);
+        }
+        for (const auto& message : batch)
+            engine.processIncoming (message);
+    }
+
+private:
+    VexoEditorEngine& engine;
+    juce::CriticalSection lock;
+    juce::Array<juce::MidiMessage> messages;
+};
+
+//==============================================================================
+// Each carries one result to every listener registered when it is delivered, last added first.
+class VexoEditorEngine::SendPresetResultUpdater : public ListenerUpdater
+{
+public:
+    SendPresetResultUpdater (ListenerListType& l, int r, EditorPreset::Ptr p)
+        : listeners (l)
+        , result (r)
+        , preset (std::move (p))
+    {
+    }
+    void callListeners() override
+    {
+        listeners.call ([this] (Listener& l) { l.sendPresetResult (preset, result); });
+    }
+
+private:
+    ListenerListType& listeners;
+    const int result;
+    const EditorPreset::Ptr preset;
+};
+
+namespace
+{
+template <void (VexoEditorEngine::Listener::*callback) (int)>
+class ResultCodeUpdater : public ListenerUpdater
+{
+public:
+    ResultCodeUpdater (juce::ListenerList<VexoEditorEngine::Listener>& l, int r)
+        : listeners (l)
+        , result (r)
+    {
+    }
+    void callListeners() override
+    {
+        listeners.call ([this] (VexoEditorEngine::Listener& l) { (l.*callback) (result); });
+    }
+
+private:
+    juce::ListenerList<VexoEditorEngine::Listener>& listeners;
+    const int result;
+};
+} // namespace
+
+class VexoEditorEngine::RequestPresetResultUpdater
+    : public ResultCodeUpdater<&VexoEditorEngine::Listener::requestPresetResult>
+{
+    using ResultCodeUpdater::ResultCodeUpdater;
+};
+
+class VexoEditorEngine::OpenPresetFileResultUpdater
+    : public ResultCodeUpdater<&VexoEditorEngine::Listener::openPresetFileResult>
+{
+    using ResultCodeUpdater::ResultCodeUpdater;
+};
+
+class VexoEditorEngine::SavePresetFileResultUpdater
+    : public ResultCodeUpdater<&VexoEditorEngine::Listener::savePresetFileResult>
+{
+    using ResultCodeUpdater::ResultCodeUpdater;
+};
+
+//==============================================================================
+VexoEditorEngine::VexoEditorEngine (int numPresets, int sizeOfDump, MidiManager::Ptr manager)
+    : midiManager (std::move (manager))
+    , presetCount (numPresets)
+    , dumpSize (sizeOfDump)
+    , incoming (std::make_unique<IncomingMessages> (*this))
+{
+    if (midiManager != nullptr)
+        midiManager->addListener (this);
+}
+
+VexoEditorEngine::~VexoEditorEngine()
+{
+    // First, so that no delivery from the MIDI input thread is running or can start.
+    if (midiManager != nullptr)
+        midiManager->removeListener (this);
+
+    stopTimer (sendTimerId);
+    stopTimer (requestTimerId);
+    incoming.reset();
+    cancelQueuedUpdates();
+
+    const juce::ScopedLock sl (lock);
+    sendQueue.clear();
+    requestQueue.clear();
+}
+
+void VexoEditorEngine::addListener (Listener* listener)
+{
+    if (listener != nullptr)
+        listeners.add (listener);
+}
+
+void VexoEditorEngine::removeListener (Listener* listener)
+{
+    listeners.remove (listener);
+}
+
+VexoSysEx::Model VexoEditorEngine::getMessageModel() const
+{
+    return {getProductId(),
+            getGlobalSettingsMessageId(),
+            getGlobalSettingsRequestId(),
+            getGlobalSettingsRequestCode(),
+            dumpSize,
+            getDumpTrailer()};
+}
+
+juce::Array<juce::uint8> VexoEditorEngine::buildMessage (const EditorPreset& preset, juce::uint8 kind,
+                                                         int slot) const
+{
+    return VexoSysEx::buildMessage (getMessageModel(), preset.getDataSize(), kind, slot);
+}
+
+int VexoEditorEngine::getNumPendingSends() const
+{
+    const juce::ScopedLock sl (lock);
+    return sendQueue.size();
+}
+
+int VexoEditorEngine::getNumPendingRequests() const
+{
+    const juce::ScopedLock sl (lock);
+    return requestQueue.size();
+}
+
+//==============================================================================
+void VexoEditorEngine::sendPreset (int slot, EditorPreset::Ptr preset)
+{
+    if (preset == nullptr || midiManager == nullptr)
+        return;
+
+    if (midiManager->getNumOpenOutputs() == 0)
+    {
+        // The oldest pending send can no longer be acknowledged through this output; it ends now,
+        // with the same report as the new one.
+        if (auto dropped = takeOldest (sendQueue, sendTimerId))
+            queueSendResult (dropped, resultNoPort);
+        queueSendResult (preset, resultNoPort);
+        return;
+    }
+
+    const auto message = VexoSysEx::toMidiMessage (VexoSysEx::buildDump (getMessageModel(), *preset, slot));
+    {
+        const juce::ScopedLock sl (lock);
+        sendQueue.add (preset);
+    }
+    midiManager->sendMessage (message);
+    startTimer (sendTimerId, replyTimeoutMs);
+}
+
+void VexoEditorEngine::requestPreset (int slot, EditorPreset::Ptr preset)
+{
+    if (preset == nullptr || midiManager == nullptr)
+        return;
+
+    if (midiManager->getNumOpenInputs() == 0)
+    {
+        queueRequestResult (resultNoPort);
+        return;
+    }
+
+    const auto message = VexoSysEx::toMidiMessage (VexoSysEx::buildPresetRequest (getMessageModel(), slot));
+    {
+        const juce::ScopedLock sl (lock);
+        requestQueue.add (preset);
+    }
+    midiManager->sendMessage (message);
+    startTimer (requestTimerId, replyTimeoutMs);
+}
+
+EditorPreset::Ptr VexoEditorEngine::takeOldest (juce::ReferenceCountedArray<EditorPreset>& queue, int timerId)
+{
+    EditorPreset::Ptr oldest;
+    {
+        const juce::ScopedLock sl (lock);
+        if (queue.isEmpty())
+            return nullptr;
+        oldest = queue.removeAndReturn (0);
+        if (queue.isEmpty())
+        {
+            stopTimer (timerId);
+            return oldest;
+        }
+    }
+    startTimer (timerId, replyTimeoutMs);
+    return oldest;
+}
+
+void VexoEditorEngine::timerCallback (int timerId)
+{
+    stopTimer (timerId);
+
+    if (timerId == sendTimerId)
+    {
+        if (auto preset = takeOldest (sendQueue, sendTimerId))
+            queueSendResult (preset, resultNoReply);
+    }
+    else if (timerId == requestTimerId)
+    {
+        if (takeOldest (requestQueue, requestTimerId) != nullptr)
+            queueRequestResult (resultNoReply);
+    }
+}
+
+//==============================================================================
+void VexoEditorEngine::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& message)
+{
+    // Only System Exclusive messages concern the engine; the pads' notes and the clock do not
+    // need to cross threads.
+    if (message.isSysEx())
+        incoming->add (message);
+}
+
+void VexoEditorEngine::processIncoming (const juce::MidiMessage& message)
+{
+    const auto* data = message.getRawData();
+    const int size = message.getRawDataSize();
+
+    switch (VexoSysEx::classify (getMessageModel(), message))
+    {
+        case VexoSysEx::Kind::presetDump:
+            presetDumpReceived (data, size);
+            break;
+        case VexoSysEx::Kind::acknowledgement:
+            acknowledgementReceived();
+            break;
+        case VexoSysEx::Kind::globalSettingReply:
+            globalSettingReplyReceived (data, size);
+            break;
+        case VexoSysEx::Kind::ignored:
+            break;
+    }
+}
+
+void VexoEditorEngine::presetDumpReceived (const juce::uint8* data, int size)
+{
+    auto preset = takeOldest (requestQueue, requestTimerId);
+    if (preset == nullptr)
+        return;
+
+    // A refused dump still answers the oldest request: no other dump would ever be matched to it.
+    const bool loaded = preset->fromBytes (VexoSysEx::extractDataBlock (data, size, getDumpTrailer().size()));
+    queueRequestResult (loaded ? resultSuccess : resultNoReply);
+}
+
+void VexoEditorEngine::acknowledgementReceived()
+{
+    queueSendResult (takeOldest (sendQueue, sendTimerId), resultSuccess);
+}
+
+void VexoEditorEngine::globalSettingReplyReceived (const juce::uint8* data, int size)
+{
+    if (globalSettings == nullptr)
+        globalSettings = getGlobalSettings();
+    if (globalSettings == nullptr)
+        return;
+
+    for (const auto& pair : VexoSysEx::readGlobalSettingReply (data, size))
+        globalSettings->setSetting (pair, juce::sendNotificationAsync);
+}
+
+//==============================================================================
+void VexoEditorEngine::loadPresetFile (const juce::File& file, EditorPreset::Ptr preset)
+{
+    if (!file.existsAsFile())
+    {
+        queueOpenResult (fileMissing);
+        return;
+    }
+
+    // Only a file of exactly one dump can hold a block the preset accepts; anything else is
+    // refused without reading it, however large it is.
+    const auto trailerSize = getDumpTrailer().size();
+    juce::MemoryBlock data;
+    const bool loaded =
+        preset != nullptr &&
+        file.getSize() == VexoSysEx::dumpHeaderSize + preset->getDataSize() + trailerSize + 1 &&
+        file.loadFileAsData (data) &&
+        preset->fromBytes (VexoSysEx::extractDataBlock (static_cast<const juce::uint8*> (data.getData()),
+                                                        (int)data.getSize(), trailerSize));
+    queueOpenResult (loaded ? fileLoaded : fileInvalid);
+}
+
+void VexoEditorEngine::savePresetFile (const juce::File& file, EditorPreset::Ptr preset)
+{
+    bool written = false;
+    if (preset != nullptr)
+    {
+        const auto bytes = VexoSysEx::wrap (VexoSysEx::buildDump (getMessageModel(), *preset, 0));
+        written = file.replaceWithData (bytes.getRawDataPointer(), (size_t)bytes.size());
+    }
+    queueSaveResult (written ? saveWritten : saveFailed);
+}
+
+bool VexoEditorEngine::checkPresetFile (const juce::File& file)
+{
+    if (!file.existsAsFile() || file.getSize() != dumpSize)
+        return false;
+
+    juce::MemoryBlock data;
+    if (!file.loadFileAsData (data) || (int)data.getSize() != dumpSize)
+        return false;
+
+    const auto block = VexoSysEx::extractDataBlock (static_cast<const juce::uint8*> (data.getData()),
+                                                    (int)data.getSize(), getDumpTrailer().size());
+    auto fresh = createPreset();
+    return fresh != nullptr && fresh->validateBytes (block);
+}
+
+void VexoEditorEngine::copyControl (MEditorControl::Ptr source, MEditorControl::Ptr target)
+{
+    if (source != nullptr && target != nullptr && source->getTypeName() == target->getTypeName())
+        target->fromBytes (source->toBytes());
+}
+
+EditorPreset::Ptr VexoEditorEngine::createFactoryPreset()
+{
+    auto preset = createPreset();
+    if (preset != nullptr)
+        FactoryPreset::loadInto (*preset);
+    return preset;
+}
+
+//==============================================================================
+void VexoEditorEngine::requestGlobalSettings()
+{
+    if (midiManager != nullptr)
+        midiManager->sendMessage (
+            VexoSysEx::toMidiMessage (VexoSysEx::buildGlobalSettingsRequest (getMessageModel())));
+}
+
+void VexoEditorEngine::sendGlobalSettings (VexoGlobalSettings::Ptr settings)
+{
+    if (settings == nullptr || midiManager == nullptr)
+        return;
+
+    const auto model = getMessageModel();
+    for (const auto& pair : settings->getSettings())
+    {
+        midiManager->sendMessage (VexoSysEx::toMidiMessage (VexoSysEx::buildGlobalSetting (model, pair)));
+        requestGlobalSettings();
+    }
+}
+
+//==============================================================================
+void VexoEditorEngine::queueSendResult (EditorPreset::Ptr preset, int result)
+{
+    queueUpdate (new SendPresetResultUpdater (listeners, result, std::move (preset)),
+                 juce::sendNotificationAsync);
+}
+
+void VexoEditorEngine::queueRequestResult (int result)
+{
+    queueUpdate (new RequestPresetResultUpdater (listeners, result), juce::sendNotificationAsync);
+}
+
+void VexoEditorEngine::queueOpenResult (int result)
+{
+    queueUpdate (new OpenPresetFileResultUpdater (listeners, result), juce::sendNotificationAsync);
+}
+
+void VexoEditorEngine::queueSaveResult (int result)
+{
+    queueUpdate (new SavePresetFileResultUpdater (listeners, result), juce::sendNotificationAsync);
+}
