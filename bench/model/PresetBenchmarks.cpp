@@ -1,0 +1,67 @@
+#include "model/VexoBEditorPreset.h"
+
+#include <benchmark/benchmark.h>
+
+namespace
+{
+// A preset whose values are not all zero, so that every record is really written and read.
+VexoBEditorPreset::Ptr makePreset()
+{
+    VexoBEditorPreset::Ptr preset = new VexoBEditorPreset();
+    preset->setName ("Bench");
+
+    for (int i = 0; i < ControlBank::numPads; ++i)
+    {
+        preset->getPad (i)->setParameterValue ("MIDI Note", 36 + i);
+        preset->getPad (i)->setParameterValue ("Color On", i % 17);
+        preset->getSequencer()->getTrack (i)->setParameterValue ("Step: 1", 100);
+    }
+
+    preset->getTransport()->setParameterValue ("BPM", 120);
+    return preset;
+}
+
+void presetToBytes (benchmark::State& state)
+{
+    auto preset = makePreset();
+
+    for (auto _ : state)
+        benchmark::DoNotOptimize (preset->toBytes());
+}
+
+void presetValidateBytes (benchmark::State& state)
+{
+    auto preset = makePreset();
+    const auto block = preset->toBytes();
+
+    for (auto _ : state)
+        benchmark::DoNotOptimize (preset->validateBytes (block));
+}
+
+void presetFromBytes (benchmark::State& state)
+{
+    auto source = makePreset();
+    const auto block = source->toBytes();
+    VexoBEditorPreset target;
+
+    for (auto _ : state)
+        benchmark::DoNotOptimize (target.fromBytes (block));
+}
+
+void presetFromRefusedBytes (benchmark::State& state)
+{
+    auto block = makePreset()->toBytes();
+    block.set (8, 1);
+    VexoBEditorPreset target;
+
+    for (auto _ : state)
+        benchmark::DoNotOptimize (target.fromBytes (block));
+}
+} // namespace
+
+BENCHMARK (presetToBytes);
+BENCHMARK (presetValidateBytes);
+BENCHMARK (presetFromBytes);
+BENCHMARK (presetFromRefusedBytes);
+
+BENCHMARK_MAIN();
