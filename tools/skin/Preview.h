@@ -1,0 +1,12 @@
+#pragma once
+
+#include <juce_graphics/juce_graphics.h>
+
+// Pictures of the skin in use, assembled the way the program's windows put the images together,
+// with sample writing where the program writes. They are only for looking the skin over and are
+// not embedded in the program.
+namespace skin
+{
+juce::Image paintDevicePreview();
+juce::Image paintDialogPreview();
+} // namespace skin
