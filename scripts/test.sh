@@ -7,4 +7,4 @@ build="${VEXOB_BUILD_DIR:-$root/build}"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXOB_WERROR=ON
 cmake --build "$build" --parallel "$(nproc)"
 xvfb-run -a -s "-screen 0 1920x1200x24" \
-    ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" "$@"
+    ctest --test-dir "$build" --output-on-failure --no-tests=error --parallel "$(nproc)" "$@"
