@@ -1,0 +1,189 @@
+#include "app/MainWindow.h"
+
+#include "app/CommandIds.h"
+#include "app/UiText.h"
+#include "app/VexoEditorApplication.h"
+
+namespace
+{
+const char* const presetFilePattern = "*.vexob";
+
+juce::String applicationName()
+{
+    if (auto* app = juce::JUCEApplicationBase::getInstance())
+        return app->getApplicationName();
+    return {};
+}
+} // namespace
+
+MainWindow::MainWindow (std::unique_ptr<juce::Component> editor, EditorPreset::Ptr presetToEdit,
+                        VexoEditorEngine::Ptr engineToUse, const juce::String& pathOrTitle,
+                        juce::MenuBarModel* menuBar)
+    : juce::DocumentWindow ({}, juce::Colours::black,
+                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, true)
+    , preset (std::move (presetToEdit))
+    , engine (std::move (engineToUse))
+{
+    setUsingNativeTitleBar (true);
+
+    if (juce::File::isAbsolutePath (pathOrTitle))
+        belongTo (juce::File (pathOrTitle));
+    else
+        setDisplayName (pathOrTitle);
+
+    // The menu bar first, so that the window grows by its height around the editor.
+    if (menuBar != nullptr)
+        setMenuBar (menuBar);
+
+    setContentOwned (editor.release(), true);
+}
+
+MainWindow::~MainWindow()
+{
+    setMenuBar (nullptr);
+}
+
+void MainWindow::setDisplayName (const juce::String& name)
+{
+    displayName = name;
+    setName (applicationName() + " " + displayName);
+}
+
+void MainWindow::belongTo (const juce::File& file)
+{
+    path = file.getFullPathName();
+    setDisplayName (file.getFileName());
+}
+
+bool MainWindow::confirmSave()
+{
+    auto* app = VexoEditorApplication::getApp();
+    if (app == nullptr)
+        return true;
+
+    switch (app->getDesktop().askYesNoCancel (UiText::saveDocumentTitle,
+                                              UiText::saveDocumentQuestion + displayName))
+    {
+        case DesktopInteraction::SaveAnswer::yes:
+            return save();
+        case DesktopInteraction::SaveAnswer::no:
+            return true;
+        case DesktopInteraction::SaveAnswer::cancel:
+            break;
+    }
+    return false;
+}
+
+bool MainWindow::save()
+{
+    const juce::File file (path);
+    if (!file.existsAsFile())
+        return saveAs();
+
+    engine->savePresetFile (file, preset);
+    return true;
+}
+
+bool MainWindow::saveAs()
+{
+    auto* app = VexoEditorApplication::getApp();
+    if (app == nullptr)
+        return false;
+
+    const auto file = app->getDesktop().chooseFileToSave (UiText::saveAsChooserTitle, presetFilePattern);
+    if (file == juce::File())
+        return false;
+
+    // The title follows the new name at once; a failed write is reported when its result arrives.
+    engine->savePresetFile (file, preset);
+    belongTo (file);
+    return true;
+}
+
+void MainWindow::close()
+{
+    if (auto* app = VexoEditorApplication::getApp())
+        app->closeMainWindow (this);
+}
+
+void MainWindow::openFile (const juce::File& file)
+{
+    auto* app = VexoEditorApplication::getApp();
+    if (app == nullptr)
+        return;
+
+    // A refused file still goes through the loader, which leaves the preset untouched and reports
+    // the failure like any other; but the window must not take the file's name, or its next Save
+    // would write this preset over the user's file.
+    if (!engine->checkPresetFile (file))
+    {
+        engine->loadPresetFile (file, preset);
+        return;
+    }
+
+    const auto factoryPreset = app->createDefaultPreset();
+    if (factoryPreset == nullptr || factoryPreset->toBytes() != preset->toBytes())
+        if (!confirmSave())
+            return;
+
+    engine->loadPresetFile (file, preset);
+    belongTo (file);
+}
+
+// The tool windows of a preset come with their own parts of the program; until then these commands
+// have nothing to show.
+void MainWindow::sendToHardware() {}
+void MainWindow::openAutoPopulateTool() {}
+void MainWindow::openSequenceEditor() {}
+
+void MainWindow::closeButtonPressed()
+{
+    close();
+}
+
+juce::ApplicationCommandTarget* MainWindow::getNextCommandTarget()
+{
+    return findFirstTargetParentComponent();
+}
+
+void MainWindow::getAllCommands (juce::Array<juce::CommandID>& commands)
+{
+    commands.addArray ({CommandIds::sequenceEdit, CommandIds::closeWindow, CommandIds::save,
+                        CommandIds::saveAs, CommandIds::minimizeWindow, CommandIds::autoPopulateTool,
+                        CommandIds::sendToHardware});
+}
+
+void MainWindow::getCommandInfo (juce::CommandID commandId, juce::ApplicationCommandInfo& result)
+{
+    CommandIds::describeCommand (commandId, result);
+}
+
+bool MainWindow::perform (const InvocationInfo& info)
+{
+    switch (info.commandID)
+    {
+        case CommandIds::sequenceEdit:
+            openSequenceEditor();
+            return true;
+        case CommandIds::closeWindow:
+            close();
+            return true;
+        case CommandIds::save:
+            save();
+            return true;
+        case CommandIds::saveAs:
+            saveAs();
+            return true;
+        case CommandIds::minimizeWindow:
+            setMinimised (true);
+            return true;
+        case CommandIds::autoPopulateTool:
+            openAutoPopulateTool();
+            return true;
+        case CommandIds::sendToHardware:
+            sendToHardware();
+            return true;
+        default:
+            return false;
+    }
+}

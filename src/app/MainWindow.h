@@ -1,0 +1,63 @@
+#pragma once
+
+#include "engine/VexoEditorEngine.h"
+#include "model/EditorPreset.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+// One open preset: the editor for it, the file it belongs to and the engine that saves and loads it.
+class MainWindow final : public juce::DocumentWindow,
+                         public juce::ApplicationCommandTarget,
+                         public juce::ReferenceCountedObject
+{
+public:
+    using Ptr = juce::ReferenceCountedObjectPtr<MainWindow>;
+
+    // pathOrTitle is either the absolute path of the preset's file or the title of an untitled
+    // window. The menu bar is only given where windows carry their own.
+    MainWindow (std::unique_ptr<juce::Component> editor, EditorPreset::Ptr preset,
+                VexoEditorEngine::Ptr engine, const juce::String& pathOrTitle, juce::MenuBarModel* menuBar);
+    ~MainWindow() override;
+
+    // Asks whether to save the preset first; false only when the user wants the window kept. Saying
+    // Yes and then cancelling the file name keeps it too, since nothing was saved.
+    bool confirmSave();
+
+    // Save writes to the window's file when it still exists and otherwise asks for a name, as Save As
+    // always does. Both return false when the user cancelled the choice of a file.
+    bool save();
+    bool saveAs();
+
+    // The Close Window command and the title bar's close button.
+    void close();
+
+    // Loads a file into this window's preset, asking first to save a preset that is no longer the
+    // factory one. A file that is not a valid preset leaves the window exactly as it was.
+    void openFile (const juce::File& file);
+
+    void sendToHardware();
+    void openAutoPopulateTool();
+    void openSequenceEditor();
+
+    const juce::String& getPath() const { return path; }
+    const juce::String& getDisplayName() const { return displayName; }
+    EditorPreset::Ptr getPreset() const { return preset; }
+
+    void closeButtonPressed() override;
+
+    juce::ApplicationCommandTarget* getNextCommandTarget() override;
+    void getAllCommands (juce::Array<juce::CommandID>& commands) override;
+    void getCommandInfo (juce::CommandID commandId, juce::ApplicationCommandInfo& result) override;
+    bool perform (const InvocationInfo& info) override;
+
+private:
+    void setDisplayName (const juce::String& name);
+    void belongTo (const juce::File& file);
+
+    juce::String path;
+    juce::String displayName;
+    EditorPreset::Ptr preset;
+    VexoEditorEngine::Ptr engine;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
+};

@@ -1,0 +1,79 @@
+#include "app/VexoBEditorApplication.h"
+
+#include "app/NativeDesktopInteraction.h"
+#include "editor/MainContentComponent.h"
+#include "editor/SkinImages.h"
+
+VexoBEditorApplication::VexoBEditorApplication()
+    : VexoBEditorApplication (std::make_unique<NativeDesktopInteraction>())
+{
+}
+
+VexoBEditorApplication::VexoBEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse)
+    : VexoEditorApplication (std::move (desktopToUse))
+{
+}
+
+VexoBEditorApplication::~VexoBEditorApplication()
+{
+    // The engine may outlive this object in a window or dialog that still holds it; it must not
+    // call back into an application that is gone.
+    if (engine != nullptr)
+        engine->removeListener (this);
+    engine = nullptr;
+}
+
+VexoEditorEngine::Ptr VexoBEditorApplication::getEngine() const
+{
+    return engine.get();
+}
+
+void VexoBEditorApplication::ensureEngine()
+{
+    if (engine != nullptr)
+        return;
+
+    engine = new VexoBEditorEngine (getMidiManager());
+    engine->addListener (this);
+}
+
+EditorPreset::Ptr VexoBEditorApplication::createDefaultPreset()
+{
+    ensureEngine();
+    return engine->createFactoryPreset();
+}
+
+void VexoBEditorApplication::newPreset()
+{
+    ensureEngine();
+    openMainWindow (createDefaultPreset());
+}
+
+void VexoBEditorApplication::openMainWindow (EditorPreset::Ptr preset)
+{
+    ensureEngine();
+    createMainWindow (createEditor (preset), preset, {});
+}
+
+void VexoBEditorApplication::openPresetFile (const juce::File& file)
+{
+    ensureEngine();
+    auto preset = createDefaultPreset();
+
+    // The window opens whatever the outcome, and the loader reports a failure like any other. A
+    // window on a file that could not be read stays untitled, though: taking the file's name would
+    // let its next Save replace the user's file with the factory preset.
+    const auto readable = engine->checkPresetFile (file);
+    engine->loadPresetFile (file, preset);
+    createMainWindow (createEditor (preset), preset, readable ? file.getFullPathName() : juce::String());
+}
+
+std::unique_ptr<juce::Component> VexoBEditorApplication::createEditor (EditorPreset::Ptr preset) const
+{
+    return std::make_unique<MainContentComponent> (preset, getSkinImage (SkinImageId::mainEditorBackground));
+}
+
+juce::Image VexoBEditorApplication::getLogoImage() const
+{
+    return getSkinImage (SkinImageId::aboutLogo);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/VexoEditorApplication.h"
+#include "engine/VexoBEditorEngine.h"
+
+// The second model's application: its name, its ports, its engine and its presets. This is the
+// object the program's entry point creates.
+class VexoBEditorApplication : public VexoEditorApplication
+{
+public:
+    VexoBEditorApplication();
+    explicit VexoBEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse);
+    ~VexoBEditorApplication() override;
+
+    const juce::String getApplicationName() override { return "VexoB Editor"; }
+    const juce::String getApplicationVersion() override { return "1.0.8"; }
+
+    juce::String getMidiInputDeviceName() const override { return "VexoB Remote"; }
+    juce::String getMidiOutputDeviceName() const override { return "VexoB Remote"; }
+
+    void newPreset() override;
+    void openMainWindow (EditorPreset::Ptr preset) override;
+    void openPresetFile (const juce::File& file) override;
+
+    VexoEditorEngine::Ptr getEngine() const override;
+    void ensureEngine() override;
+    EditorPreset::Ptr createDefaultPreset() override;
+
+    // The About box's picture, 501 x 275.
+    juce::Image getLogoImage() const;
+
+private:
+    // An editor for the preset, over the picture of the device.
+    std::unique_ptr<juce::Component> createEditor (EditorPreset::Ptr preset) const;
+
+    VexoBEditorEngine::Ptr engine;
+
+    JUCE_DECLARE_NON_COPYABLE (VexoBEditorApplication)
+};

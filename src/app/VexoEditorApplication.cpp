@@ -1,0 +1,293 @@
+#include "app/VexoEditorApplication.h"
+
+#include "app/CommandIds.h"
+#include "app/UiText.h"
+
+VexoEditorApplication::VexoEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse)
+    : desktop (std::move (desktopToUse))
+{
+    jassert (desktop != nullptr);
+}
+
+VexoEditorApplication::~VexoEditorApplication() = default;
+
+VexoEditorApplication* VexoEditorApplication::getApp()
+{
+    return dynamic_cast<VexoEditorApplication*> (juce::JUCEApplicationBase::getInstance());
+}
+
+const juce::String& VexoEditorApplication::getUserGuideFileName()
+{
+    static const juce::String name ("VexoB Editor - User Guide - v1.0.pdf");
+    return name;
+}
+
+void VexoEditorApplication::initialise (const juce::String& commandLine)
+{
+    midiManager = new MidiManager();
+    windowManager = new WindowManager();
+
+    commandManager = std::make_unique<juce::ApplicationCommandManager>();
+    commandManager->registerAllCommandsForTarget (this);
+
+    juce::LookAndFeel::getDefaultLookAndFeel().setUsingNativeAlertWindows (true);
+
+    menuModel = std::make_unique<MainMenuModel> (*commandManager);
+#if JUCE_MAC
+    extraAppleMenu = MainMenuModel::createExtraAppleMenu (*commandManager);
+    juce::MenuBarModel::setMacMainMenu (menuModel.get(), &extraAppleMenu);
+#endif
+
+    // A device that is not plugged in is simply not opened; the port watch does not retry it.
+    midiManager->openInput (getMidiInputDeviceName());
+    midiManager->openOutput (getMidiOutputDeviceName());
+
+    const auto argument = commandLine.trim();
+    if (argument.isNotEmpty() && !argument.startsWithChar ('-'))
+    {
+        anotherInstanceStarted (argument);
+        return;
+    }
+
+    ensureEngine();
+    newPreset();
+}
+
+void VexoEditorApplication::shutdown()
+{
+#if JUCE_MAC
+    juce::MenuBarModel::setMacMainMenu (nullptr);
+#endif
+    closeSendMultiplePresetsWindow();
+    closeGlobalSettingsWindow();
+    closeGetPresetWindow();
+
+    windowManager = nullptr;
+
+    // The menu model stops watching the command manager as it goes, so it must go first.
+    menuModel = nullptr;
+    commandManager = nullptr;
+}
+
+void VexoEditorApplication::anotherInstanceStarted (const juce::String& commandLine)
+{
+    const auto argument = commandLine.trim().unquoted();
+    if (argument.isEmpty() || windowManager == nullptr)
+        return;
+
+    // Relative to where the program was started, as a shell user expects.
+    const auto file = juce::File::getCurrentWorkingDirectory().getChildFile (argument);
+
+    if (windowManager->getNumWindows() > 0)
+    {
+        if (auto* window = windowManager->getActiveWindow())
+            window->openFile (file);
+        return;
+    }
+
+    openPresetFile (file);
+}
+
+void VexoEditorApplication::systemRequestedQuit()
+{
+    // A second request while the questions are up would ask about the same windows again.
+    if (quitInProgress || windowManager == nullptr)
+        return;
+
+    const juce::ScopedValueSetter<bool> asking (quitInProgress, true);
+
+    auto remaining = windowManager->getWindows();
+    while (!remaining.isEmpty())
+    {
+        MainWindow::Ptr window (remaining.getFirst());
+        window->toFront (true);
+        if (!window->confirmSave())
+            return;
+
+        windowManager->removeWindow (window.get());
+        remaining.remove (0);
+    }
+
+    quitProgram();
+}
+
+void VexoEditorApplication::quitProgram()
+{
+    quit();
+}
+
+void VexoEditorApplication::getAllCommands (juce::Array<juce::CommandID>& commands)
+{
+    commands.addArray ({CommandIds::newPreset, CommandIds::openPreset, CommandIds::about,
+                        CommandIds::bringAllToFront, CommandIds::openUserGuide, CommandIds::loadFromHardware,
+                        CommandIds::sendMultiplePresets, CommandIds::midiSetup,
+                        CommandIds::globalSettingsEditor, CommandIds::quit});
+}
+
+void VexoEditorApplication::getCommandInfo (juce::CommandID commandId, juce::ApplicationCommandInfo& result)
+{
+    CommandIds::describeCommand (commandId, result);
+
+    if (commandId == CommandIds::bringAllToFront)
+        result.setActive (windowManager != nullptr && windowManager->getNumWindows() > 0);
+}
+
+bool VexoEditorApplication::perform (const InvocationInfo& info)
+{
+    switch (info.commandID)
+    {
+        case CommandIds::newPreset:
+            newPreset();
+            break;
+        case CommandIds::openPreset:
+            browseForPresetFile();
+            break;
+        case CommandIds::about:
+            showAboutWindow();
+            break;
+        case CommandIds::bringAllToFront:
+            if (windowManager != nullptr)
+                windowManager->bringAllToFront();
+            break;
+        case CommandIds::minimizeWindow:
+            // Not in the list above, so only reached when invoked directly.
+            if (windowManager != nullptr)
+                windowManager->minimiseActiveWindow();
+            break;
+        case CommandIds::openUserGuide:
+            openUserGuide();
+            break;
+        case CommandIds::loadFromHardware:
+            showLoadFromHardwareWindow();
+            break;
+        case CommandIds::sendMultiplePresets:
+            showSendMultiplePresetsWindow();
+            break;
+        case CommandIds::midiSetup:
+            showMidiSetupWindow();
+            break;
+        case CommandIds::globalSettingsEditor:
+            showGlobalSettingsWindow();
+            break;
+        case CommandIds::quit:
+            systemRequestedQuit();
+            break;
+        default:
+            break;
+    }
+    return true;
+}
+
+MainWindow* VexoEditorApplication::createMainWindow (std::unique_ptr<juce::Component> editor,
+                                                     EditorPreset::Ptr preset, const juce::String& path)
+{
+    if (windowManager == nullptr || commandManager == nullptr)
+        return nullptr;
+
+    const auto title =
+        path.isEmpty() ? "Untitled " + juce::String (windowManager->getNumWindowsCreated() + 1) : path;
+
+#if JUCE_MAC
+    juce::MenuBarModel* windowMenuBar = nullptr;
+#else
+    juce::MenuBarModel* windowMenuBar = menuModel.get();
+#endif
+
+    MainWindow::Ptr window (new MainWindow (std::move (editor), preset, getEngine(), title, windowMenuBar));
+    commandManager->registerAllCommandsForTarget (window.get());
+    window->addKeyListener (commandManager->getKeyMappings());
+    windowManager->addWindow (window.get());
+    return window.get();
+}
+
+void VexoEditorApplication::closeMainWindow (MainWindow* window)
+{
+    if (window == nullptr || windowManager == nullptr)
+        return;
+
+    const MainWindow::Ptr keepAlive (window);
+    if (window->confirmSave())
+        windowManager->removeWindow (window);
+}
+
+void VexoEditorApplication::browseForPresetFile()
+{
+    const auto file = desktop->chooseFileToOpen ("Select Filename to open", "*.vexob");
+    if (file != juce::File())
+        openPresetFile (file);
+}
+
+juce::File VexoEditorApplication::getResourcesFolder() const
+{
+#if JUCE_MAC
+    return juce::File::getSpecialLocation (juce::File::currentApplicationFile)
+        .getChildFile ("Contents/Resources");
+#else
+    return juce::File::getSpecialLocation (juce::File::currentExecutableFile)
+        .getParentDirectory()
+        .getChildFile ("Resources");
+#endif
+}
+
+void VexoEditorApplication::openUserGuide()
+{
+    const auto guide = getResourcesFolder().getChildFile (getUserGuideFileName());
+    if (guide.existsAsFile())
+        desktop->openWithSystem (guide);
+    else
+        desktop->showNotice (getApplicationName(), "Unable to find user guide.\n" + guide.getFullPathName());
+}
+
+void VexoEditorApplication::showMessage (const juce::String& text)
+{
+    desktop->showWarningAsync (getApplicationName(), text);
+}
+
+// The tool windows below arrive with the dialogs; until then their commands show nothing.
+void VexoEditorApplication::showAboutWindow() {}
+void VexoEditorApplication::showMidiSetupWindow() {}
+void VexoEditorApplication::closeMidiSetupWindow() {}
+void VexoEditorApplication::showLoadFromHardwareWindow() {}
+void VexoEditorApplication::closeGetPresetWindow() {}
+void VexoEditorApplication::showSendMultiplePresetsWindow() {}
+void VexoEditorApplication::closeSendMultiplePresetsWindow() {}
+void VexoEditorApplication::showGlobalSettingsWindow() {}
+void VexoEditorApplication::closeGlobalSettingsWindow() {}
+
+void VexoEditorApplication::sendPresetResult (EditorPreset::Ptr, int result)
+{
+    reportDeviceResult (result);
+}
+
+void VexoEditorApplication::requestPresetResult (int result)
+{
+    reportDeviceResult (result);
+}
+
+void VexoEditorApplication::reportDeviceResult (int result)
+{
+    switch (result)
+    {
+        case VexoEditorEngine::resultNoPort:
+            showMidiSetupWindow();
+            showMessage (UiText::midiDeviceNotFound);
+            break;
+        case VexoEditorEngine::resultNoReply:
+            showMessage (UiText::noPresetAcknowledgement);
+            break;
+        default:
+            break;
+    }
+}
+
+void VexoEditorApplication::openPresetFileResult (int result)
+{
+    if (result == VexoEditorEngine::fileInvalid || result == VexoEditorEngine::fileMissing)
+        showMessage (UiText::errorOpeningFile);
+}
+
+void VexoEditorApplication::savePresetFileResult (int result)
+{
+    if (result == VexoEditorEngine::saveFailed)
+        showMessage (UiText::errorSavingFile);
+}

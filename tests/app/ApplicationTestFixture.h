@@ -1,0 +1,137 @@
+#pragma once
+
+#include "FakeDesktopInteraction.h"
+#include "app/CommandIds.h"
+#include "app/VexoBEditorApplication.h"
+#include "engine/FactoryPreset.h"
+#include "model/VexoEditorPreset.h"
+#include "support/MessageLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <dlfcn.h>
+
+// A program made by JUCE installs an X error handler that ignores errors, and JUCE relies on it: on
+// an X server without a window manager it asks for window-manager properties that do not exist.
+// A test process is not such a program, so it installs the same kind of handler itself.
+inline void ignoreXErrorsLikeTheProgram()
+{
+    static const bool installed = []
+    {
+        auto* x11 = ::dlopen ("libX11.so.6", RTLD_LAZY);
+        if (x11 == nullptr)
+            return false;
+        using Handler = int (*) (void*, void*);
+        using SetHandler = Handler (*) (Handler);
+        auto setHandler = reinterpret_cast<SetHandler> (::dlsym (x11, "XSetErrorHandler"));
+        if (setHandler == nullptr)
+            return false;
+        setHandler ([] (void*, void*) { return 0; });
+        return true;
+    }();
+    (void)installed;
+}
+
+// The real application with the desktop replaced, its resource folder in a scratch folder and its
+// quit recorded instead of ending the test's message loop.
+class TestApplication final : public VexoBEditorApplication
+{
+public:
+    TestApplication (std::unique_ptr<DesktopInteraction> desktopToUse, juce::File resources)
+        : VexoBEditorApplication (std::move (desktopToUse))
+        , resourcesFolder (std::move (resources))
+    {
+    }
+
+    int quitCount = 0;
+
+protected:
+    juce::File getResourcesFolder() const override { return resourcesFolder; }
+    void quitProgram() override { ++quitCount; }
+
+private:
+    juce::File resourcesFolder;
+};
+
+class ApplicationTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // The simulated device, so that no test depends on the machine's MIDI ports.
+        ::setenv ("VEXOB_SIMULATED_DEVICE", "1", 1);
+        ignoreXErrorsLikeTheProgram();
+
+        folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
+                     .getChildFile ("vexob-app-tests-" + juce::Uuid().toString());
+        ASSERT_TRUE (folder.createDirectory());
+
+        auto fake = std::make_unique<FakeDesktopInteraction>();
+        desktop = fake.get();
+        app = std::make_unique<TestApplication> (std::move (fake), folder.getChildFile ("Resources"));
+    }
+
+    void TearDown() override
+    {
+        if (started)
+            app->shutdown();
+        app.reset();
+        testing_support::pumpMessages (10);
+        folder.deleteRecursively();
+    }
+
+    void start (const juce::String& commandLine = {})
+    {
+        app->initialise (commandLine);
+        started = true;
+    }
+
+    int numWindows() const { return app->getWindowManager()->getNumWindows(); }
+    MainWindow* window (int index) const { return app->getWindowManager()->getWindows()[index].get(); }
+
+    void invoke (juce::CommandID command) { app->getCommandManager()->invokeDirectly (command, false); }
+
+    // Lets queued engine results reach the application.
+    static void settle() { testing_support::pumpMessages (40); }
+
+    bool waitForWarnings (size_t count)
+    {
+        return testing_support::pumpUntil ([this, count] { return desktop->warnings.size() >= count; }, 3000);
+    }
+
+    static juce::String nameOf (const EditorPreset::Ptr& preset)
+    {
+        auto* named = dynamic_cast<VexoEditorPreset*> (preset.get());
+        return named != nullptr ? named->getName() : juce::String();
+    }
+
+    // A valid preset file: the factory dump with another name.
+    juce::File writePresetFile (const juce::String& fileName, const juce::String& presetName) const
+    {
+        auto bytes = FactoryPreset::getDump();
+        for (int i = 0; i < 8; ++i)
+            bytes.set (8 + i, (juce::uint8) (i < presetName.length() ? presetName[i] : ' '));
+        return writeFile (fileName, bytes);
+    }
+
+    juce::File writeFile (const juce::String& fileName, const juce::Array<juce::uint8>& bytes) const
+    {
+        const auto file = folder.getChildFile (fileName);
+        file.getParentDirectory().createDirectory();
+        file.replaceWithData (bytes.getRawDataPointer(), (size_t)bytes.size());
+        return file;
+    }
+
+    static juce::MemoryBlock contentOf (const juce::File& file)
+    {
+        juce::MemoryBlock block;
+        file.loadFileAsData (block);
+        return block;
+    }
+
+    juce::File folder;
+    FakeDesktopInteraction* desktop = nullptr;
+    std::unique_ptr<TestApplication> app;
+    bool started = false;
+};

@@ -1,0 +1,200 @@
+#include "ApplicationTestFixture.h"
+
+namespace
+{
+struct Expected
+{
+    juce::CommandID id;
+    const char* name;
+    char shortcut; // 0: none
+};
+
+const std::vector<Expected> everyCommand{
+    {0x200010, "New", 'n'},
+    {0x200020, "Open Preset", 'o'},
+    {0x200030, "Close Window", 'w'},
+    {0x200040, "Save", 's'},
+    {0x200050, "Save As", 0},
+    {0x200060, "Load From Hardware", 0},
+    {0x200070, "Send To Hardware", 0},
+    {0x200080, "MIDI Setup", 0},
+    {0x200090, "Quit", 'q'},
+    {0x200200, "Auto Populate Tool", 0},
+    {0x200210, "Send Multiple Presets", 0},
+    {0x200220, "Global Settings Editor", 0},
+    {0x200230, "Sequence Edit", 0},
+    {0x200300, "Minimize Window", 'm'},
+    {0x200310, "Bring All To Front", 0},
+    {0x200400, "Open User Guide", 0},
+    {0x200410, "About", 0},
+};
+
+juce::ApplicationCommandTarget* targetFor (juce::ApplicationCommandManager& manager, juce::CommandID id)
+{
+    juce::ApplicationCommandInfo info (id);
+    return manager.getTargetForCommand (id, info);
+}
+
+// The items of a menu as command ids, 0 for a separator.
+std::vector<int> itemsOf (const juce::PopupMenu& menu)
+{
+    std::vector<int> items;
+    for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
+        items.push_back (it.getItem().isSeparator ? 0 : it.getItem().itemID);
+    return items;
+}
+} // namespace
+
+using Commands = ApplicationTest;
+
+TEST_F (Commands, EveryCommandIsRegisteredWithItsNameCategoryAndShortcut)
+{
+    start();
+    auto& manager = *app->getCommandManager();
+
+    for (const auto& expected : everyCommand)
+    {
+        SCOPED_TRACE (expected.name);
+        const auto* info = manager.getCommandForID (expected.id);
+        ASSERT_NE (info, nullptr);
+        EXPECT_EQ (info->shortName, expected.name);
+        EXPECT_EQ (info->categoryName, "General");
+        EXPECT_TRUE (info->description.isEmpty());
+
+        const auto keys = manager.getKeyMappings()->getKeyPressesAssignedToCommand (expected.id);
+        if (expected.shortcut == 0)
+        {
+            EXPECT_TRUE (keys.isEmpty());
+            continue;
+        }
+        ASSERT_EQ (keys.size(), 1);
+        EXPECT_EQ (keys[0], juce::KeyPress (expected.shortcut, juce::ModifierKeys::commandModifier, 0));
+    }
+    EXPECT_EQ (manager.getNumCommands(), (int)everyCommand.size());
+}
+
+TEST_F (Commands, EachTargetListsItsOwnCommandsInOrder)
+{
+    start();
+
+    juce::Array<juce::CommandID> application;
+    app->getAllCommands (application);
+    EXPECT_EQ (application,
+               juce::Array<juce::CommandID> ({0x200010, 0x200020, 0x200410, 0x200310, 0x200400, 0x200060,
+                                              0x200210, 0x200080, 0x200220, 0x200090}));
+
+    juce::Array<juce::CommandID> mainWindow;
+    window (0)->getAllCommands (mainWindow);
+    EXPECT_EQ (mainWindow, juce::Array<juce::CommandID> (
+                               {0x200230, 0x200030, 0x200040, 0x200050, 0x200300, 0x200200, 0x200070}));
+
+    EXPECT_FALSE (
+        window (0)->perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::newPreset)));
+    EXPECT_TRUE (app->perform (juce::ApplicationCommandTarget::InvocationInfo (0x123456)));
+}
+
+TEST_F (Commands, WithoutAMainWindowTheDocumentCommandsFindNoTarget)
+{
+    start();
+    desktop->answers = {DesktopInteraction::SaveAnswer::no};
+    window (0)->close();
+    ASSERT_EQ (numWindows(), 0);
+
+    auto& manager = *app->getCommandManager();
+    for (auto id : {CommandIds::save, CommandIds::saveAs, CommandIds::closeWindow, CommandIds::sendToHardware,
+                    CommandIds::autoPopulateTool, CommandIds::sequenceEdit, CommandIds::minimizeWindow})
+    {
+        SCOPED_TRACE (id);
+        EXPECT_EQ (targetFor (manager, id), nullptr);
+        EXPECT_FALSE (manager.invokeDirectly (id, false));
+    }
+
+    // New and the other application commands still work.
+    EXPECT_EQ (targetFor (manager, CommandIds::newPreset), app.get());
+    EXPECT_EQ (targetFor (manager, CommandIds::midiSetup), app.get());
+    EXPECT_TRUE (manager.invokeDirectly (CommandIds::newPreset, false));
+    EXPECT_EQ (numWindows(), 1);
+}
+
+TEST_F (Commands, BringAllToFrontIsGreyedWhileNoMainWindowIsOpen)
+{
+    start();
+    juce::ApplicationCommandInfo info (CommandIds::bringAllToFront);
+    app->getCommandInfo (CommandIds::bringAllToFront, info);
+    EXPECT_EQ (info.flags & juce::ApplicationCommandInfo::isDisabled, 0);
+
+    desktop->answers = {DesktopInteraction::SaveAnswer::no};
+    window (0)->close();
+    app->getCommandInfo (CommandIds::bringAllToFront, info);
+    EXPECT_NE (info.flags & juce::ApplicationCommandInfo::isDisabled, 0);
+}
+
+TEST_F (Commands, TheUserGuideOpensWithTheSystemOrSaysWhereItWasLookedFor)
+{
+    start();
+    const auto guide = folder.getChildFile ("Resources/VexoB Editor - User Guide - v1.0.pdf");
+
+    invoke (CommandIds::openUserGuide);
+    ASSERT_EQ (desktop->notices.size(), 1u);
+    EXPECT_EQ (desktop->notices[0].title, "VexoB Editor");
+    EXPECT_EQ (desktop->notices[0].text, "Unable to find user guide.\n" + guide.getFullPathName());
+    EXPECT_TRUE (desktop->openedDocuments.empty());
+
+    ASSERT_TRUE (guide.getParentDirectory().createDirectory());
+    ASSERT_TRUE (guide.replaceWithText ("%PDF-1.4"));
+    invoke (CommandIds::openUserGuide);
+    ASSERT_EQ (desktop->openedDocuments.size(), 1u);
+    EXPECT_EQ (desktop->openedDocuments[0], guide);
+    EXPECT_EQ (desktop->notices.size(), 1u);
+}
+
+using Menus = ApplicationTest;
+
+TEST_F (Menus, TheMenuBarHoldsFileToolsWindowAndHelpWithTheirItemsInOrder)
+{
+    start();
+    auto& model = *app->getMenuModel();
+
+    EXPECT_EQ (model.getMenuBarNames(), juce::StringArray ({"File", "Tools", "Window", "Help"}));
+
+    std::vector<int> file{0x200010, 0x200020, 0,        0x200030, 0, 0x200040,
+                          0x200050, 0,        0x200060, 0x200070, 0, 0x200080};
+    std::vector<int> help{0x200400};
+#if !JUCE_MAC
+    file.insert (file.end(), {0, 0x200090});
+    help.insert (help.end(), {0, 0x200410});
+#endif
+    EXPECT_EQ (itemsOf (model.getMenuForIndex (0, "File")), file);
+    EXPECT_EQ (itemsOf (model.getMenuForIndex (1, "Tools")),
+               (std::vector<int>{0x200200, 0x200210, 0x200220, 0x200230}));
+    EXPECT_EQ (itemsOf (model.getMenuForIndex (2, "Window")), (std::vector<int>{0x200300, 0x200310}));
+    EXPECT_EQ (itemsOf (model.getMenuForIndex (3, "Help")), help);
+    EXPECT_TRUE (itemsOf (model.getMenuForIndex (4, "Edit")).empty());
+
+    EXPECT_EQ (itemsOf (MainMenuModel::createExtraAppleMenu (*app->getCommandManager())),
+               (std::vector<int>{0x200410}));
+}
+
+TEST_F (Menus, ItemsTakeTheirNamesFromTheCommandManager)
+{
+    start();
+    const auto menu = app->getMenuModel()->getMenuForIndex (0, "File");
+
+    juce::PopupMenu::MenuItemIterator it (menu);
+    ASSERT_TRUE (it.next());
+    EXPECT_EQ (it.getItem().text, "New");
+    EXPECT_EQ (it.getItem().commandManager, app->getCommandManager());
+}
+
+#if !JUCE_MAC
+TEST_F (Menus, EveryMainWindowShowsTheMenuBarAboveTheEditor)
+{
+    start();
+    auto* mainWindow = window (0);
+    auto* menuBar = mainWindow->getMenuBarComponent();
+    ASSERT_NE (menuBar, nullptr);
+    EXPECT_GT (menuBar->getHeight(), 0);
+    EXPECT_GE (mainWindow->getContentComponent()->getY(), menuBar->getBottom());
+    EXPECT_EQ (mainWindow->getContentComponent()->getHeight(), 721);
+}
+#endif

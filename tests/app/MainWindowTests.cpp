@@ -1,0 +1,206 @@
+#include "ApplicationTestFixture.h"
+#include "editor/MainContentComponent.h"
+
+using MainWindows = ApplicationTest;
+using Answer = DesktopInteraction::SaveAnswer;
+
+TEST_F (MainWindows, UntitledNumbersCountEveryWindowEverOpened)
+{
+    start();
+    const auto file = writePresetFile ("Lead.vexob", "LEAD");
+    desktop->filesToOpen = {file};
+
+    invoke (CommandIds::openPreset);
+    invoke (CommandIds::newPreset);
+
+    ASSERT_EQ (numWindows(), 3);
+    EXPECT_EQ (window (0)->getName(), "VexoB Editor Untitled 1");
+    EXPECT_EQ (window (1)->getName(), "VexoB Editor Lead.vexob");
+    EXPECT_EQ (window (2)->getName(), "VexoB Editor Untitled 3");
+    EXPECT_EQ (app->getWindowManager()->getNumWindowsCreated(), 3);
+
+    ASSERT_EQ (desktop->openChoosers.size(), 1u);
+    EXPECT_EQ (desktop->openChoosers[0].title, "Select Filename to open");
+    EXPECT_EQ (desktop->openChoosers[0].text, "*.vexob");
+}
+
+TEST_F (MainWindows, NewWindowsCascadeByHowManyAreOpen)
+{
+    start();
+    invoke (CommandIds::newPreset);
+    invoke (CommandIds::newPreset);
+
+    EXPECT_EQ (window (0)->getPosition(), juce::Point<int> (30, 75));
+    EXPECT_EQ (window (1)->getPosition(), juce::Point<int> (45, 90));
+    EXPECT_EQ (window (2)->getPosition(), juce::Point<int> (60, 105));
+
+    desktop->answers = {Answer::no};
+    window (1)->close();
+    invoke (CommandIds::newPreset);
+
+    ASSERT_EQ (numWindows(), 3);
+    EXPECT_EQ (window (2)->getPosition(), juce::Point<int> (60, 105));
+    EXPECT_EQ (window (2)->getName(), "VexoB Editor Untitled 4");
+}
+
+TEST_F (MainWindows, CancellingAnOpenChooserOpensNothing)
+{
+    start();
+    invoke (CommandIds::openPreset);
+    EXPECT_EQ (numWindows(), 1);
+}
+
+TEST_F (MainWindows, SaveWritesToTheWindowsFileWithoutAsking)
+{
+    const auto file = writePresetFile ("Pads.vexob", "PADS");
+    start (file.getFullPathName());
+
+    auto* named = dynamic_cast<VexoEditorPreset*> (window (0)->getPreset().get());
+    ASSERT_NE (named, nullptr);
+    ASSERT_TRUE (named->setName ("CHANGED"));
+
+    EXPECT_TRUE (window (0)->perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::save)));
+    settle();
+
+    EXPECT_TRUE (desktop->saveChoosers.empty());
+    EXPECT_TRUE (desktop->warnings.empty());
+    const auto written = contentOf (file);
+    ASSERT_EQ (written.getSize(), 3483u);
+    EXPECT_EQ (juce::String::fromUTF8 (static_cast<const char*> (written.getData()) + 8, 8), "CHANGED ");
+}
+
+TEST_F (MainWindows, SaveWithoutAnExistingFileAsksForOneAndRetitlesTheWindow)
+{
+    start();
+    auto* untitled = window (0);
+    const auto target = folder.getChildFile ("First.vexob");
+    desktop->filesToSave = {target};
+
+    EXPECT_TRUE (untitled->save());
+    ASSERT_EQ (desktop->saveChoosers.size(), 1u);
+    EXPECT_EQ (desktop->saveChoosers[0].title, "Select filename to save");
+    EXPECT_EQ (desktop->saveChoosers[0].text, "*.vexob");
+    EXPECT_EQ (untitled->getName(), "VexoB Editor First.vexob");
+    EXPECT_EQ (untitled->getPath(), target.getFullPathName());
+    EXPECT_EQ (target.getSize(), 3483);
+
+    // Once its file is gone, Save asks again rather than writing somewhere nobody chose.
+    ASSERT_TRUE (target.deleteFile());
+    EXPECT_FALSE (untitled->save());
+    EXPECT_EQ (desktop->saveChoosers.size(), 2u);
+    EXPECT_FALSE (target.exists());
+    EXPECT_EQ (untitled->getName(), "VexoB Editor First.vexob");
+}
+
+TEST_F (MainWindows, CloseAlwaysAsksAndOnlyCancelKeepsTheWindow)
+{
+    start();
+    invoke (CommandIds::newPreset);
+
+    desktop->answers = {Answer::cancel};
+    window (1)->close();
+    ASSERT_EQ (numWindows(), 2);
+    EXPECT_EQ (desktop->questions.back().text, "Save Preset: Untitled 2");
+
+    desktop->answers = {Answer::no};
+    window (1)->closeButtonPressed();
+    ASSERT_EQ (numWindows(), 1);
+
+    const auto target = folder.getChildFile ("Kept.vexob");
+    desktop->answers = {Answer::yes};
+    desktop->filesToSave = {target};
+    EXPECT_TRUE (
+        window (0)->perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::closeWindow)));
+    EXPECT_EQ (numWindows(), 0);
+    EXPECT_EQ (target.getSize(), 3483);
+}
+
+// Saying Yes and then cancelling the file name means nothing was saved, so the window stays.
+TEST_F (MainWindows, YesWithACancelledFileNameKeepsTheWindow)
+{
+    start();
+    desktop->answers = {Answer::yes};
+
+    window (0)->close();
+
+    EXPECT_EQ (numWindows(), 1);
+    EXPECT_EQ (desktop->saveChoosers.size(), 1u);
+}
+
+TEST_F (MainWindows, OpeningIntoAFactoryPresetWindowDoesNotAsk)
+{
+    start();
+    const auto file = writePresetFile ("Drums.vexob", "DRUMS");
+
+    window (0)->openFile (file);
+
+    EXPECT_TRUE (desktop->questions.empty());
+    EXPECT_EQ (nameOf (window (0)->getPreset()), "DRUMS   ");
+    EXPECT_EQ (window (0)->getName(), "VexoB Editor Drums.vexob");
+    EXPECT_EQ (window (0)->getPath(), file.getFullPathName());
+}
+
+TEST_F (MainWindows, OpeningIntoAnEditedWindowAsksFirstAndCancelKeepsEverything)
+{
+    start();
+    const auto file = writePresetFile ("Keys.vexob", "KEYS");
+    auto* edited = window (0);
+    auto* named = dynamic_cast<VexoEditorPreset*> (edited->getPreset().get());
+    ASSERT_NE (named, nullptr);
+    ASSERT_TRUE (named->setName ("MINE"));
+
+    desktop->answers = {Answer::cancel};
+    edited->openFile (file);
+    EXPECT_EQ (desktop->questions.size(), 1u);
+    EXPECT_EQ (named->getName(), "MINE");
+    EXPECT_EQ (edited->getName(), "VexoB Editor Untitled 1");
+
+    desktop->answers = {Answer::no};
+    edited->openFile (file);
+    EXPECT_EQ (named->getName(), "KEYS    ");
+    EXPECT_EQ (edited->getPath(), file.getFullPathName());
+}
+
+TEST_F (MainWindows, ABadFileLeavesAnOpenWindowAsItWas)
+{
+    const auto good = writePresetFile ("Good.vexob", "GOOD");
+    start (good.getFullPathName());
+    auto* opened = window (0);
+    auto* named = dynamic_cast<VexoEditorPreset*> (opened->getPreset().get());
+    ASSERT_TRUE (named->setName ("EDITED"));
+    const auto before = opened->getPreset()->toBytes();
+
+    auto truncated = FactoryPreset::getDump();
+    truncated.removeLast (1);
+    const auto bad = writeFile ("Bad.vexob", truncated);
+
+    opened->openFile (bad);
+
+    EXPECT_TRUE (desktop->questions.empty());
+    EXPECT_EQ (opened->getPreset()->toBytes(), before);
+    EXPECT_EQ (opened->getPath(), good.getFullPathName());
+    EXPECT_EQ (opened->getName(), "VexoB Editor Good.vexob");
+    ASSERT_TRUE (waitForWarnings (1));
+    EXPECT_EQ (desktop->warnings[0].text, "Error Opening File.");
+}
+
+TEST_F (MainWindows, AFileFromTheSystemGoesIntoANewWindowWhenNoneIsOpen)
+{
+    start();
+    desktop->answers = {Answer::no};
+    window (0)->close();
+    const auto file = writePresetFile ("Later.vexob", "LATER");
+
+    app->anotherInstanceStarted (file.getFullPathName().quoted());
+
+    ASSERT_EQ (numWindows(), 1);
+    EXPECT_EQ (window (0)->getName(), "VexoB Editor Later.vexob");
+}
+
+TEST_F (MainWindows, TheEditorHoldsTheWindowsPreset)
+{
+    start();
+    auto* editor = dynamic_cast<MainContentComponent*> (window (0)->getContentComponent());
+    ASSERT_NE (editor, nullptr);
+    EXPECT_EQ (editor->getPreset(), window (0)->getPreset());
+}
