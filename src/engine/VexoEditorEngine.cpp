@@ -329,7 +329,8 @@ void VexoEditorEngine::loadPresetFile (const juce::File& file, EditorPreset::Ptr
 void VexoEditorEngine::savePresetFile (const juce::File& file, EditorPreset::Ptr preset)
 {
     bool written = false;
-    if (preset != nullptr)
+    // Replacing a file means deleting what is there first, and an empty folder would go with it.
+    if (preset != nullptr && !file.isDirectory())
     {
         const auto bytes = VexoSysEx::wrap (VexoSysEx::buildDump (getMessageModel(), *preset, 0));
         written = file.replaceWithData (bytes.getRawDataPointer(), (size_t)bytes.size());

@@ -123,10 +123,16 @@ juce::Array<GlobalSettingValuePair> VexoSysEx::readGlobalSettingReply (const juc
     constexpr int countOffset = 7, firstIndexOffset = 9, firstValueOffset = 10;
 
     juce::Array<GlobalSettingValuePair> pairs;
+    if (data == nullptr)
+        return pairs;
+
     const int count = byteAt (data, size, countOffset);
     const int first = byteAt (data, size, firstIndexOffset);
 
-    for (int i = 0; i < count; ++i)
-        pairs.add ({(juce::uint8) ((first + i) % 256), byteAt (data, size, firstValueOffset + i)});
+    // A reply cut short must not pass for a device whose settings are all 0: only value bytes
+    // that are really there, before the closing byte, are taken.
+    const int lastValueOffset = juce::jmin (firstValueOffset + count, size - 1) - 1;
+    for (int offset = firstValueOffset; offset <= lastValueOffset && data[offset] < 0x80; ++offset)
+        pairs.add ({(juce::uint8) ((first + offset - firstValueOffset) % 256), data[offset]});
     return pairs;
 }

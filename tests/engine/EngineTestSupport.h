@@ -1,0 +1,101 @@
+#pragma once
+
+#include "engine/MidiManager.h"
+#include "engine/SimulatedVexoBDevice.h"
+#include "engine/VexoBEditorEngine.h"
+#include "engine/VirtualMidiPortSystem.h"
+#include "support/MessageLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace engine_test
+{
+constexpr int shortTimeoutMs = 150;
+constexpr int fastWatchMs = 5;
+
+inline std::vector<juce::uint8> toVector (const juce::Array<juce::uint8>& bytes)
+{
+    return {bytes.begin(), bytes.end()};
+}
+
+inline std::vector<juce::uint8> toVector (const juce::MidiMessage& message)
+{
+    return {message.getRawData(), message.getRawData() + message.getRawDataSize()};
+}
+
+// Every result the engine reports, in delivery order.
+struct RecordingListener : VexoEditorEngine::Listener
+{
+    struct SendResult
+    {
+        EditorPreset::Ptr preset;
+        int result;
+    };
+
+    std::vector<SendResult> sends;
+    std::vector<int> requests, opens, saves;
+
+    void sendPresetResult (EditorPreset::Ptr preset, int result) override
+    {
+        sends.push_back ({preset, result});
+    }
+    void requestPresetResult (int result) override { requests.push_back (result); }
+    void openPresetFileResult (int result) override { opens.push_back (result); }
+    void savePresetFileResult (int result) override { saves.push_back (result); }
+};
+
+// Device-change notices of a MIDI manager.
+struct DeviceChangeRecorder : MidiManager::Listener
+{
+    std::vector<juce::StringArray> inputsLost, outputsLost, inputsBack, outputsBack;
+    std::atomic<int> messages{0};
+
+    void handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage&) override { ++messages; }
+    void inputDevicesDisconnected (const juce::StringArray& n) override { inputsLost.push_back (n); }
+    void outputDevicesDisconnected (const juce::StringArray& n) override { outputsLost.push_back (n); }
+    void inputDevicesReconnected (const juce::StringArray& n) override { inputsBack.push_back (n); }
+    void outputDevicesReconnected (const juce::StringArray& n) override { outputsBack.push_back (n); }
+};
+
+// The whole link as the program runs it with the simulated device: the virtual bus, the device,
+// the real MIDI manager (with a fast watch) and the engine (with a short time-out).
+class SimulatedLink : public ::testing::Test
+{
+protected:
+    SimulatedLink()
+    {
+        system = std::make_shared<VirtualMidiPortSystem>();
+        device = std::make_unique<SimulatedVexoBDevice> (*system);
+        manager = new MidiManager (system, fastWatchMs);
+        manager->openInput (SimulatedVexoBDevice::getDefaultPortName());
+        manager->openOutput (SimulatedVexoBDevice::getDefaultPortName());
+        engine = new VexoBEditorEngine (manager);
+        engine->setReplyTimeout (shortTimeoutMs);
+        engine->addListener (&results);
+    }
+
+    ~SimulatedLink() override
+    {
+        if (engine != nullptr)
+            engine->removeListener (&results);
+        engine = nullptr;
+        manager = nullptr;
+        device.reset();
+    }
+
+    EditorPreset::Ptr newPreset() { return engine->createPreset(); }
+
+    bool waitFor (const std::function<bool()>& condition, int ms = 3000)
+    {
+        return testing_support::pumpUntil (condition, ms);
+    }
+
+    std::shared_ptr<VirtualMidiPortSystem> system;
+    std::unique_ptr<SimulatedVexoBDevice> device;
+    MidiManager::Ptr manager;
+    VexoBEditorEngine::Ptr engine;
+    RecordingListener results;
+};
+} // namespace engine_test

@@ -1,0 +1,302 @@
+#include "EngineTestSupport.h"
+
+#include "engine/VexoSysEx.h"
+#include "model/VexoBEditorPreset.h"
+
+using engine_test::shortTimeoutMs;
+using engine_test::SimulatedLink;
+using engine_test::toVector;
+using testing_support::pumpMessages;
+using Bytes = std::vector<juce::uint8>;
+
+namespace
+{
+// A preset that notes the thread it is loaded on.
+struct WatchedPreset : VexoBEditorPreset
+{
+    std::atomic<int> loadsOffMessageThread{0};
+    bool fromBytes (const juce::Array<juce::uint8>& bytes) override
+    {
+        if (!juce::MessageManager::getInstance()->isThisTheMessageThread())
+            ++loadsOffMessageThread;
+        return VexoBEditorPreset::fromBytes (bytes);
+    }
+};
+
+EditorPreset::Ptr presetNamed (const juce::String& name)
+{
+    auto* preset = new VexoBEditorPreset();
+    preset->setName (name);
+    return preset;
+}
+
+juce::String nameOf (const EditorPreset::Ptr& preset)
+{
+    return dynamic_cast<VexoEditorPreset*> (preset.get())->getName();
+}
+
+Bytes dumpOf (const EditorPreset::Ptr& preset, int slot)
+{
+    VexoBEditorEngine engine (nullptr);
+    return toVector (VexoSysEx::wrap (VexoSysEx::buildDump (engine.getMessageModel(), *preset, slot)));
+}
+
+const juce::MidiMessage acknowledgement()
+{
+    const juce::uint8 ack[] = {0xF0, 0x7D, 0x00, 0x36, 0x11, 0x00, 0x01, 0x00, 0x00, 0xF7};
+    return juce::MidiMessage (ack, (int)sizeof (ack));
+}
+} // namespace
+
+TEST_F (SimulatedLink, SentPresetIsStoredAndAcknowledged)
+{
+    auto preset = presetNamed ("Thirty");
+    engine->sendPreset (30, preset);
+    EXPECT_TRUE (results.sends.empty()) << "results come later, on the message thread";
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 1; }));
+    EXPECT_EQ (results.sends[0].preset, preset);
+    EXPECT_EQ (results.sends[0].result, VexoEditorEngine::resultSuccess);
+    EXPECT_EQ (toVector (device->getSlotDump (30)), dumpOf (preset, 30));
+    EXPECT_EQ (engine->getNumPendingSends(), 0);
+}
+
+TEST_F (SimulatedLink, RequestedPresetIsLoadedBeforeItsResult)
+{
+    device->setSlotDump (7, juce::Array<juce::uint8> (dumpOf (presetNamed ("Seven"), 7).data(), 3483));
+    juce::ReferenceCountedObjectPtr<WatchedPreset> target = new WatchedPreset();
+
+    struct CheckingListener : engine_test::RecordingListener
+    {
+        WatchedPreset* target = nullptr;
+        juce::String nameAtResult;
+        void requestPresetResult (int result) override
+        {
+            nameAtResult = target->getName();
+            RecordingListener::requestPresetResult (result);
+        }
+    } checker;
+    checker.target = target.get();
+    engine->addListener (&checker);
+
+    engine->requestPreset (7, target.get());
+    EXPECT_EQ (toVector (device->getRecentMessages().getLast()),
+               (Bytes{0xF0, 0x7D, 0x00, 0x36, 0x12, 0x00, 0x01, 0x07, 0xF7}));
+    ASSERT_TRUE (waitFor ([&] { return checker.requests.size() == 1; }));
+    EXPECT_EQ (checker.requests[0], VexoEditorEngine::resultSuccess);
+    EXPECT_EQ (checker.nameAtResult, "Seven   ");
+    EXPECT_EQ (target->loadsOffMessageThread.load(), 0);
+    engine->removeListener (&checker);
+}
+
+TEST_F (SimulatedLink, NoPortGivesResultZeroAtOnce)
+{
+    auto preset = newPreset();
+    manager->closeAllOutputs();
+    engine->sendPreset (1, preset);
+    manager->closeAllInputs();
+    engine->requestPreset (1, newPreset());
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 1 && results.requests.size() == 1; }));
+    EXPECT_EQ (results.sends[0].preset, preset);
+    EXPECT_EQ (results.sends[0].result, VexoEditorEngine::resultNoPort);
+    EXPECT_EQ (results.requests[0], VexoEditorEngine::resultNoPort);
+    EXPECT_EQ (engine->getNumPendingSends() + engine->getNumPendingRequests(), 0);
+    EXPECT_EQ (device->getNumMessagesReceived(), 0);
+}
+
+TEST_F (SimulatedLink, SilentDeviceTimesOutOncePerEntry)
+{
+    device->setSilent (true);
+    EditorPreset::Ptr sent[] = {presetNamed ("a"), presetNamed ("b"), presetNamed ("c")};
+    for (auto& preset : sent)
+        engine->sendPreset (1, preset);
+    engine->requestPreset (2, newPreset());
+    engine->requestPreset (3, newPreset());
+
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 3 && results.requests.size() == 2; }));
+    for (int i = 0; i < 3; ++i)
+    {
+        EXPECT_EQ (results.sends[(size_t)i].preset, sent[i]);
+        EXPECT_EQ (results.sends[(size_t)i].result, VexoEditorEngine::resultNoReply);
+    }
+    EXPECT_EQ (results.requests, (std::vector<int>{1, 1}));
+
+    pumpMessages (shortTimeoutMs * 2);
+    EXPECT_EQ (results.sends.size(), 3u);
+    EXPECT_EQ (results.requests.size(), 2u);
+}
+
+TEST_F (SimulatedLink, OneAcknowledgementLeavesTheNextSendItsOwnTimeOut)
+{
+    device->setSilent (true);
+    auto a = presetNamed ("a"), b = presetNamed ("b");
+    engine->sendPreset (1, a);
+    engine->sendPreset (2, b);
+    engine->handleIncomingMidiMessage (nullptr, acknowledgement());
+
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 2; }));
+    EXPECT_EQ (results.sends[0].preset, a);
+    EXPECT_EQ (results.sends[0].result, VexoEditorEngine::resultSuccess);
+    EXPECT_EQ (results.sends[1].preset, b);
+    EXPECT_EQ (results.sends[1].result, VexoEditorEngine::resultNoReply);
+}
+
+TEST_F (SimulatedLink, UnawaitedRepliesChangeNothing)
+{
+    engine->handleIncomingMidiMessage (nullptr, acknowledgement());
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 1; }));
+    EXPECT_EQ (results.sends[0].preset, nullptr);
+    EXPECT_EQ (results.sends[0].result, VexoEditorEngine::resultSuccess);
+
+    const auto dump = dumpOf (presetNamed ("stray"), 0);
+    engine->handleIncomingMidiMessage (nullptr, juce::MidiMessage (dump.data(), (int)dump.size()));
+    engine->handleIncomingMidiMessage (nullptr, juce::MidiMessage::noteOn (1, 36, 1.0f));
+    pumpMessages (30);
+    EXPECT_TRUE (results.requests.empty());
+}
+
+TEST_F (SimulatedLink, PendingSendDroppedForLackOfOutputIsReported)
+{
+    device->setSilent (true);
+    auto pending = presetNamed ("pending"), refused = presetNamed ("refused");
+    engine->sendPreset (1, pending);
+    manager->closeAllOutputs();
+    engine->sendPreset (2, refused);
+
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 2; }));
+    EXPECT_EQ (results.sends[0].preset, pending);
+    EXPECT_EQ (results.sends[1].preset, refused);
+    EXPECT_EQ (results.sends[0].result, VexoEditorEngine::resultNoPort);
+    EXPECT_EQ (results.sends[1].result, VexoEditorEngine::resultNoPort);
+    pumpMessages (shortTimeoutMs * 2);
+    EXPECT_EQ (results.sends.size(), 2u);
+}
+
+TEST_F (SimulatedLink, DamagedDumpEndsItsRequestAndLeavesThePresetAlone)
+{
+    device->setAnswersWithDamagedDump (true);
+    auto target = presetNamed ("Mine");
+    const auto before = toVector (target->toBytes());
+    engine->requestPreset (4, target);
+    ASSERT_TRUE (waitFor ([&] { return results.requests.size() == 1; }));
+    EXPECT_EQ (results.requests[0], VexoEditorEngine::resultNoReply);
+    EXPECT_EQ (toVector (target->toBytes()), before);
+
+    // The next request is answered by its own dump, not by the damaged one's time-out.
+    device->setAnswersWithDamagedDump (false);
+    engine->requestPreset (4, target);
+    ASSERT_TRUE (waitFor ([&] { return results.requests.size() == 2; }));
+    EXPECT_EQ (results.requests[1], VexoEditorEngine::resultSuccess);
+    pumpMessages (shortTimeoutMs * 2);
+    EXPECT_EQ (results.requests.size(), 2u);
+}
+
+TEST_F (SimulatedLink, BurstsEndWithOneResultEachForTheRightPreset)
+{
+    device->setReplyDelay (2);
+    std::vector<EditorPreset::Ptr> sent, read;
+    for (int slot = 1; slot <= 8; ++slot)
+    {
+        sent.push_back (presetNamed ("Slot" + juce::String (slot)));
+        engine->sendPreset (slot, sent.back());
+    }
+    for (int slot = 1; slot <= 8; ++slot)
+    {
+        read.push_back (newPreset());
+        engine->requestPreset (slot, read.back());
+    }
+
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 8 && results.requests.size() == 8; }));
+    for (size_t i = 0; i < 8; ++i)
+    {
+        EXPECT_EQ (results.sends[i].preset, sent[i]);
+        EXPECT_EQ (results.sends[i].result, VexoEditorEngine::resultSuccess);
+        EXPECT_EQ (results.requests[i], VexoEditorEngine::resultSuccess);
+        EXPECT_EQ (nameOf (read[i]), ("Slot" + juce::String (i + 1)).paddedRight (' ', 8));
+    }
+}
+
+TEST_F (SimulatedLink, UnplugDuringASendTimesOutAndReplugRestoresTheLink)
+{
+    device->setReplyDelay (shortTimeoutMs / 2);
+    auto preset = newPreset();
+    engine->sendPreset (3, preset);
+    device->unplug();
+
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 1; }));
+    EXPECT_EQ (results.sends[0].result, VexoEditorEngine::resultNoReply);
+    EXPECT_EQ (manager->getNumOpenOutputs(), 0);
+
+    device->replug();
+    ASSERT_TRUE (
+        waitFor ([&] { return manager->getNumOpenInputs() == 1 && manager->getNumOpenOutputs() == 1; }));
+    engine->sendPreset (3, preset);
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 2; }));
+    EXPECT_EQ (results.sends[1].result, VexoEditorEngine::resultSuccess);
+}
+
+TEST_F (SimulatedLink, GlobalSettingsTravelBothWays)
+{
+    const juce::uint8 deviceValues[] = {5, 40, 3, 1, 1, 0, 12, 4, 15, 9};
+    for (int i = 0; i < 10; ++i)
+        device->setGlobalSetting (i + 1, deviceValues[i]);
+
+    auto settings = engine->getVexoAGlobalSettings();
+    engine->requestGlobalSettings();
+    ASSERT_TRUE (waitFor ([&] { return settings->getSettingValue (10) == 9; }));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ (settings->getSettingValue (i + 1), deviceValues[i]) << "index " << i + 1;
+    EXPECT_EQ (engine->getGlobalSettings().get(), settings.get());
+
+    // Sending: one set message then one request per setting, in index order.
+    auto toSend = engine->createGlobalSettings();
+    const juce::uint8 sentValues[] = {31, 99, 4, 0, 1, 1, 19, 5, 20, 10};
+    for (int i = 0; i < 10; ++i)
+        toSend->setSetting ({(juce::uint8) (i + 1), sentValues[i]}, juce::dontSendNotification);
+    const int before = device->getNumMessagesReceived();
+    engine->sendGlobalSettings (toSend);
+    ASSERT_EQ (device->getNumMessagesReceived() - before, 20);
+
+    const auto log = device->getRecentMessages();
+    const Bytes request{0xF0, 0x7D, 0x00, 0x36, 0x24, 0x00, 0x03, 0x0B, 0x00, 0x01, 0xF7};
+    for (int i = 0; i < 10; ++i)
+    {
+        const Bytes set{0xF0,          0x7D, 0x00, 0x36, 0x34, 0x00, 0x04, 0x01, 0x00, (juce::uint8) (i + 1),
+                        sentValues[i], 0xF7};
+        EXPECT_EQ (toVector (log[log.size() - 20 + 2 * i]), set);
+        EXPECT_EQ (toVector (log[log.size() - 19 + 2 * i]), request);
+    }
+    ASSERT_TRUE (waitFor (
+        [&] { return settings->getSettingValue (1) == 31 && settings->getSettingValue (10) == 10; }));
+    EXPECT_EQ (device->getGlobalSetting (9), 20);
+}
+
+TEST_F (SimulatedLink, ReleasingTheEngineWithRepliesInFlightIsSafe)
+{
+    device->setReplyDelay (5);
+    for (int slot = 0; slot < 5; ++slot)
+    {
+        engine->sendPreset (slot, newPreset());
+        engine->requestPreset (slot, newPreset());
+    }
+    engine->removeListener (&results);
+    engine = nullptr;
+    pumpMessages (60);
+    EXPECT_TRUE (results.sends.empty());
+}
+
+TEST (VexoEditorEngine, CopyControlOnlyBetweenControlsOfOneKind)
+{
+    VexoBEditorEngine engine (nullptr);
+    VexoBEditorPreset preset;
+    auto pad0 = preset.getPad (0), pad1 = preset.getPad (1);
+    pad0->setParameterValue ("MIDI Note", 64);
+    pad0->setParameterValue ("Color On", 9);
+    engine.copyControl (pad0.get(), pad1.get());
+    EXPECT_EQ (toVector (pad1->toBytes()), toVector (pad0->toBytes()));
+
+    auto knob = preset.getKnob (0);
+    const auto knobBefore = toVector (knob->toBytes());
+    engine.copyControl (pad0.get(), knob.get());
+    engine.copyControl (nullptr, knob.get());
+    EXPECT_EQ (toVector (knob->toBytes()), knobBefore);
+}
