@@ -171,10 +171,10 @@ int VexoEditorEngine::getNumPendingRequests() const
 //==============================================================================
 void VexoEditorEngine::sendPreset (int slot, EditorPreset::Ptr preset)
 {
-    if (preset == nullptr || midiManager == nullptr)
+    if (preset == nullptr)
         return;
 
-    if (midiManager->getNumOpenOutputs() == 0)
+    if (midiManager == nullptr || midiManager->getNumOpenOutputs() == 0)
     {
         // The oldest pending send can no longer be acknowledged through this output; it ends now,
         // with the same report as the new one.
@@ -195,10 +195,10 @@ void VexoEditorEngine::sendPreset (int slot, EditorPreset::Ptr preset)
 
 void VexoEditorEngine::requestPreset (int slot, EditorPreset::Ptr preset)
 {
-    if (preset == nullptr || midiManager == nullptr)
+    if (preset == nullptr)
         return;
 
-    if (midiManager->getNumOpenInputs() == 0)
+    if (midiManager == nullptr || midiManager->getNumOpenInputs() == 0)
     {
         queueRequestResult (resultNoPort);
         return;

@@ -3,6 +3,8 @@
 #include "engine/VexoSysEx.h"
 #include "model/VexoBEditorPreset.h"
 
+#include <cstdlib>
+
 using engine_test::shortTimeoutMs;
 using engine_test::SimulatedLink;
 using engine_test::toVector;
@@ -299,4 +301,25 @@ TEST (VexoEditorEngine, CopyControlOnlyBetweenControlsOfOneKind)
     engine.copyControl (pad0.get(), knob.get());
     engine.copyControl (nullptr, knob.get());
     EXPECT_EQ (toVector (knob->toBytes()), knobBefore);
+}
+
+TEST (VexoEditorEngine, EnvironmentSwitchConnectsTheSimulatedDevice)
+{
+    ::setenv ("VEXOB_SIMULATED_DEVICE", "1", 1);
+    MidiManager::Ptr manager = new MidiManager();
+    ::unsetenv ("VEXOB_SIMULATED_DEVICE");
+
+    manager->openInput ("VexoB Remote");
+    manager->openOutput ("VexoB Remote");
+    ASSERT_EQ (manager->getNumOpenInputs() + manager->getNumOpenOutputs(), 2);
+
+    VexoBEditorEngine::Ptr engine = new VexoBEditorEngine (manager);
+    engine_test::RecordingListener results;
+    engine->addListener (&results);
+    auto preset = engine->createPreset();
+    engine->requestPreset (15, preset);
+    ASSERT_TRUE (testing_support::pumpUntil ([&] { return results.requests.size() == 1; }));
+    EXPECT_EQ (results.requests[0], VexoEditorEngine::resultSuccess);
+    EXPECT_EQ (nameOf (preset), "Generic ");
+    engine->removeListener (&results);
 }
