@@ -1,0 +1,8 @@
+#include "editor/ReferenceCountedImageButton.h"
+
+ReferenceCountedImageButton::ReferenceCountedImageButton (const juce::String& name)
+    : juce::ImageButton (name)
+{
+}
+
+ReferenceCountedImageButton::~ReferenceCountedImageButton() = default;
