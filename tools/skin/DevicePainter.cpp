@@ -452,12 +452,12 @@ juce::Image paintPadOverlay()
     juce::Graphics g (image);
     const auto face = juce::Rectangle<float> (3.0f, 2.0f, 92.0f, 92.0f);
 
-    // A soft sheen on the upper half of the rubber, kept clear of the coloured frame at the edges.
-    const auto sheen = face.reduced (7.0f, 7.0f).withHeight (36.0f);
-    g.setGradientFill (juce::ColourGradient (juce::Colours::white.withAlpha (0.07f), sheen.getX(),
-                                             sheen.getY(), juce::Colours::transparentWhite, sheen.getX(),
-                                             sheen.getBottom(), false));
-    g.fillRoundedRectangle (sheen, 5.0f);
+    // A soft sheen over the upper part of the rubber, fading out well before the writing's
+    // lower lines; faint enough to leave the coloured frame its colour.
+    g.setGradientFill (juce::ColourGradient (juce::Colours::white.withAlpha (0.08f), face.getX(), face.getY(),
+                                             juce::Colours::transparentWhite, face.getX(),
+                                             face.getY() + face.getHeight() * 0.5f, false));
+    g.fillRoundedRectangle (face.reduced (1.0f), 6.0f);
 
     return image;
 }

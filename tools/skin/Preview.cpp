@@ -296,4 +296,53 @@ juce::Image paintDialogPreview()
 
     return image;
 }
+juce::Image paintControlsPreview()
+{
+    const SkinImageId rows[][3] = {
+        {SkinImageId::padNormal, SkinImageId::padOver, SkinImageId::padOn},
+        {SkinImageId::knobNormal, SkinImageId::knobOver, SkinImageId::knobOn},
+        {SkinImageId::switchNormal, SkinImageId::switchOver, SkinImageId::switchOn},
+        {SkinImageId::bankButtonNormal, SkinImageId::bankButtonOver, SkinImageId::bankButtonOn},
+    };
+
+    juce::Image picture (juce::Image::RGB, 3 * 110 + 3 * 70, 110 + 60 + 40 + 30, true,
+                         juce::SoftwareImageType());
+    {
+        juce::Graphics g (picture);
+        g.fillAll (juce::Colour (0xff222427));
+        int y = 4;
+
+        for (const auto& states : rows)
+        {
+            int x = 4;
+            int rowHeight = 0;
+
+            for (auto id : states)
+            {
+                const auto image = renderSkinImage (id);
+                g.drawImageAt (image, x, y);
+
+                if (id == SkinImageId::padNormal || id == SkinImageId::padOver || id == SkinImageId::padOn)
+                    drawSamplePad (g, {x, y}, 6, id);
+
+                x += image.getWidth() + 8;
+                rowHeight = juce::jmax (rowHeight, image.getHeight());
+            }
+
+            if (states[0] == SkinImageId::knobNormal)
+                for (int i = 0; i < 3; ++i)
+                {
+                    const auto fader = renderSkinImage (i == 0   ? SkinImageId::faderNormal
+                                                        : i == 1 ? SkinImageId::faderOver
+                                                                 : SkinImageId::faderOn);
+                    g.drawImageAt (fader, 330 + 70 * i, 4);
+                }
+
+            y += rowHeight + 6;
+        }
+    }
+
+    return picture.rescaled (picture.getWidth() * 3, picture.getHeight() * 3,
+                             juce::Graphics::lowResamplingQuality);
+}
 } // namespace skin

@@ -9,4 +9,6 @@ namespace skin
 {
 juce::Image paintDevicePreview();
 juce::Image paintDialogPreview();
+// The device's controls in each of their states, enlarged three times.
+juce::Image paintControlsPreview();
 } // namespace skin

@@ -64,7 +64,8 @@ int main (int argc, char** argv)
 
     if (!writePng (paintContactSheet (rendered), folder.getChildFile ("contact_sheet.png")) ||
         !writePng (skin::paintDevicePreview(), folder.getChildFile ("preview_device.png")) ||
-        !writePng (skin::paintDialogPreview(), folder.getChildFile ("preview_dialogs.png")))
+        !writePng (skin::paintDialogPreview(), folder.getChildFile ("preview_dialogs.png")) ||
+        !writePng (skin::paintControlsPreview(), folder.getChildFile ("preview_controls.png")))
     {
         std::cerr << "cannot write the contact sheet or the previews\n";
         return 1;
