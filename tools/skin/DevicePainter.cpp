@@ -144,25 +144,17 @@ juce::Image paintMainEditorBackground()
     drawSilkscreen (g, "PAD BANK", {40.0f, 222.0f, 100.0f, 21.0f}, juce::Justification::centredRight);
     drawSilkscreen (g, "CONTROL BANK", {440.0f, 222.0f, 140.0f, 21.0f}, juce::Justification::centredRight);
 
-    for (int j = 0; j < 4; ++j)
+    auto drawBankSocket = [&g] (juce::Point<int> at)
     {
-        const auto at = layout::padBankButton (j);
-        drawRecess (g,
-                    juce::Rectangle<int> (at.x, at.y, layout::bankButtonSize, layout::bankButtonSize)
-                        .expanded (3)
-                        .toFloat(),
-                    4.0f, colours::deepRecess);
-    }
+        const auto button = juce::Rectangle<int> (at.x, at.y, layout::bankButtonSize, layout::bankButtonSize);
+        drawRecess (g, button.expanded (3).toFloat(), 4.0f, colours::deepRecess);
+    };
+
+    for (int j = 0; j < 4; ++j)
+        drawBankSocket (layout::padBankButton (j));
 
     for (int j = 0; j < 3; ++j)
-    {
-        const auto at = layout::controlBankButton (j);
-        drawRecess (g,
-                    juce::Rectangle<int> (at.x, at.y, layout::bankButtonSize, layout::bankButtonSize)
-                        .expanded (3)
-                        .toFloat(),
-                    4.0f, colours::deepRecess);
-    }
+        drawBankSocket (layout::controlBankButton (j));
 
     // The pad field: one well per pad.
     {
