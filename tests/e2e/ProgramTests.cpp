@@ -1,0 +1,109 @@
+#include "RunningProgram.h"
+#include "engine/VexoBEditorEngine.h"
+#include "engine/VirtualMidiPortSystem.h"
+#include "model/VexoEditorPreset.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class Program : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (juce::SystemStats::getEnvironmentVariable ("DISPLAY", {}).isEmpty())
+            GTEST_SKIP() << "needs an X display (run the tests under xvfb-run)";
+
+        folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
+                     .getChildFile ("vexob e2e " + juce::Uuid().toString());
+        ASSERT_TRUE (folder.createDirectory());
+    }
+
+    void TearDown() override { folder.deleteRecursively(); }
+
+    // Quits through the keyboard as a user would: the Quit shortcut, then No to the save question
+    // of the one window.
+    void quitAnsweringNo (const juce::String& mainWindowTitle)
+    {
+        const auto asked = [] { return RunningProgram::waitForWindow ("Save Document", 0).isNotEmpty(); };
+        ASSERT_TRUE (RunningProgram::pressKeysUntil (mainWindowTitle, "ctrl+q", asked))
+            << "the quit question did not appear";
+
+        const auto ended = [this] { return !program.isRunning(); };
+        ASSERT_TRUE (RunningProgram::pressKeysUntil ("Save Document", "n", ended))
+            << "the program did not end";
+        EXPECT_EQ (program.waitForExit(), 0);
+    }
+
+    // A preset file written by the engine's own save.
+    juce::File savePreset (const juce::String& fileName, const juce::String& presetName)
+    {
+        MidiManager::Ptr midi (new MidiManager (std::make_shared<VirtualMidiPortSystem>()));
+        VexoBEditorEngine::Ptr engine (new VexoBEditorEngine (midi));
+        auto preset = engine->createFactoryPreset();
+        auto* named = dynamic_cast<VexoEditorPreset*> (preset.get());
+        EXPECT_TRUE (named != nullptr && named->setName (presetName));
+
+        const auto file = folder.getChildFile (fileName);
+        engine->savePresetFile (file, preset);
+        return file;
+    }
+
+    juce::File folder;
+    RunningProgram program;
+};
+} // namespace
+
+TEST_F (Program, StartsIntoAnUntitledWindowAndQuitsCleanly)
+{
+    ASSERT_TRUE (program.start());
+
+    ASSERT_TRUE (RunningProgram::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty())
+        << "no window titled \"VexoB Editor Untitled 1\"";
+
+    quitAnsweringNo ("VexoB Editor Untitled 1");
+}
+
+TEST_F (Program, OpensThePresetFileNamedOnTheCommandLine)
+{
+    const auto file = savePreset ("Bass Line.vexob", "BASSLINE");
+    ASSERT_EQ (file.getSize(), 3483);
+    const auto before = file.loadFileAsString();
+
+    ASSERT_TRUE (program.start ({file.getFullPathName()}));
+
+    const juce::String title ("VexoB Editor Bass Line\\.vexob");
+    ASSERT_TRUE (RunningProgram::waitForWindow (title).isNotEmpty())
+        << "no window titled with the file's name";
+    EXPECT_TRUE (RunningProgram::waitForWindow ("VexoB Editor Untitled 1", 500).isEmpty());
+
+    quitAnsweringNo (title);
+    EXPECT_EQ (file.loadFileAsString(), before);
+}
+
+TEST_F (Program, ADamagedFileIsReportedAndOpensUntitled)
+{
+    const auto file = folder.getChildFile ("Damaged.vexob");
+    ASSERT_TRUE (file.replaceWithText ("not a preset"));
+
+    ASSERT_TRUE (program.start ({file.getFullPathName()}));
+
+    ASSERT_TRUE (RunningProgram::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty());
+    ASSERT_TRUE (RunningProgram::waitForWindow ("VexoB Editor").isNotEmpty())
+        << "no message box about the file";
+    const auto dismissed = [] { return RunningProgram::waitForWindow ("VexoB Editor", 0).isEmpty(); };
+    ASSERT_TRUE (RunningProgram::pressKeysUntil ("VexoB Editor", "Return", dismissed));
+
+    quitAnsweringNo ("VexoB Editor Untitled 1");
+    EXPECT_EQ (file.loadFileAsString(), "not a preset");
+}
+
+TEST_F (Program, TheUserGuideShipsInTheResourceFolderBesideTheProgram)
+{
+    const auto guide = RunningProgram::getExecutable().getParentDirectory().getChildFile (
+        "Resources/VexoB Editor - User Guide - v1.0.pdf");
+    ASSERT_TRUE (guide.existsAsFile());
+    EXPECT_TRUE (guide.loadFileAsString().startsWith ("%PDF"));
+    EXPECT_GT (guide.getSize(), 10000);
+}
