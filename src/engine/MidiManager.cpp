@@ -47,38 +47,12 @@ private:
     juce::StringArray names;
 };
 
-class MidiManager::MidiInputDeviceDisconnectUpdater : public DeviceChangeUpdater
+template <void (MidiManager::Listener::*notice) (const juce::StringArray&)>
+class MidiManager::DeviceChangeUpdaterOf : public DeviceChangeUpdater
 {
 public:
-    explicit MidiInputDeviceDisconnectUpdater (MidiManager& m)
-        : DeviceChangeUpdater (m, &Listener::inputDevicesDisconnected)
-    {
-    }
-};
-
-class MidiManager::MidiOutputDeviceDisconnectUpdater : public DeviceChangeUpdater
-{
-public:
-    explicit MidiOutputDeviceDisconnectUpdater (MidiManager& m)
-        : DeviceChangeUpdater (m, &Listener::outputDevicesDisconnected)
-    {
-    }
-};
-
-class MidiManager::MidiInputDeviceReconnectUpdater : public DeviceChangeUpdater
-{
-public:
-    explicit MidiInputDeviceReconnectUpdater (MidiManager& m)
-        : DeviceChangeUpdater (m, &Listener::inputDevicesReconnected)
-    {
-    }
-};
-
-class MidiManager::MidiOutputDeviceReconnectUpdater : public DeviceChangeUpdater
-{
-public:
-    explicit MidiOutputDeviceReconnectUpdater (MidiManager& m)
-        : DeviceChangeUpdater (m, &Listener::outputDevicesReconnected)
+    explicit DeviceChangeUpdaterOf (MidiManager& m)
+        : DeviceChangeUpdater (m, notice)
     {
     }
 };

@@ -82,11 +82,14 @@ public:
     juce::StringArray getLostInputNames() const;
     juce::StringArray getLostOutputNames() const;
 
+    // Each collects the names of one kind of device change and delivers them on the message thread.
     class DeviceChangeUpdater;
-    class MidiInputDeviceDisconnectUpdater;
-    class MidiOutputDeviceDisconnectUpdater;
-    class MidiInputDeviceReconnectUpdater;
-    class MidiOutputDeviceReconnectUpdater;
+    template <void (Listener::*notice) (const juce::StringArray&)>
+    class DeviceChangeUpdaterOf;
+    using MidiInputDeviceDisconnectUpdater = DeviceChangeUpdaterOf<&Listener::inputDevicesDisconnected>;
+    using MidiOutputDeviceDisconnectUpdater = DeviceChangeUpdaterOf<&Listener::outputDevicesDisconnected>;
+    using MidiInputDeviceReconnectUpdater = DeviceChangeUpdaterOf<&Listener::inputDevicesReconnected>;
+    using MidiOutputDeviceReconnectUpdater = DeviceChangeUpdaterOf<&Listener::outputDevicesReconnected>;
 
 private:
     struct OpenOutput
