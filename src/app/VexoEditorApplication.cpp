@@ -206,8 +206,17 @@ void VexoEditorApplication::closeMainWindow (MainWindow* window)
         return;
 
     const MainWindow::Ptr keepAlive (window);
-    if (window->confirmSave())
-        windowManager->removeWindow (window);
+    if (!window->confirmSave())
+        return;
+
+    windowManager->removeWindow (window);
+
+#if !JUCE_MAC
+    // Outside macOS the menus live in the main windows, so without one the program could be
+    // neither reached nor quit.
+    if (windowManager->getNumWindows() == 0)
+        systemRequestedQuit();
+#endif
 }
 
 void VexoEditorApplication::browseForPresetFile()

@@ -57,7 +57,8 @@ public:
     MainWindow* createMainWindow (std::unique_ptr<juce::Component> editor, EditorPreset::Ptr preset,
                                   const juce::String& path);
 
-    // Closes the window unless the user cancels the save question.
+    // Closes the window unless the user cancels the save question. Where the menu bar belongs to
+    // the main windows (everywhere but macOS), closing the last one quits the program.
     void closeMainWindow (MainWindow* window);
 
     void browseForPresetFile();

@@ -175,17 +175,6 @@ TEST_F (Menus, TheMenuBarHoldsFileToolsWindowAndHelpWithTheirItemsInOrder)
                (std::vector<int>{0x200410}));
 }
 
-TEST_F (Menus, ItemsTakeTheirNamesFromTheCommandManager)
-{
-    start();
-    const auto menu = app->getMenuModel()->getMenuForIndex (0, "File");
-
-    juce::PopupMenu::MenuItemIterator it (menu);
-    ASSERT_TRUE (it.next());
-    EXPECT_EQ (it.getItem().text, "New");
-    EXPECT_EQ (it.getItem().commandManager, app->getCommandManager());
-}
-
 #if !JUCE_MAC
 TEST_F (Menus, EveryMainWindowShowsTheMenuBarAboveTheEditor)
 {

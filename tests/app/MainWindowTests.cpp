@@ -204,3 +204,29 @@ TEST_F (MainWindows, TheEditorHoldsTheWindowsPreset)
     ASSERT_NE (editor, nullptr);
     EXPECT_EQ (editor->getPreset(), window (0)->getPreset());
 }
+
+TEST_F (MainWindows, AFileFromTheSystemGoesIntoTheActiveMainWindowOrNowhere)
+{
+    start();
+    invoke (CommandIds::newPreset);
+    const auto file = writePresetFile ("Shared.vexob", "SHARED");
+    auto* manager = app->getWindowManager();
+
+    window (0)->toFront (true);
+    ASSERT_TRUE (testing_support::pumpUntil ([&] { return manager->getActiveWindow() == window (0); }));
+    app->anotherInstanceStarted (file.getFullPathName());
+    EXPECT_EQ (numWindows(), 2);
+    EXPECT_EQ (window (0)->getPath(), file.getFullPathName());
+    EXPECT_TRUE (window (1)->getPath().isEmpty());
+
+    // With another window of the program in front, say a dialog, no main window is active.
+    juce::DocumentWindow dialog ("Dialog", juce::Colours::black, 0, true);
+    dialog.setVisible (true);
+    dialog.toFront (true);
+    ASSERT_TRUE (testing_support::pumpUntil ([&] { return manager->getActiveWindow() == nullptr; }));
+    const auto other = writePresetFile ("Other.vexob", "OTHER");
+    app->anotherInstanceStarted (other.getFullPathName());
+    EXPECT_EQ (numWindows(), 2);
+    EXPECT_EQ (window (0)->getPath(), file.getFullPathName());
+    EXPECT_TRUE (window (1)->getPath().isEmpty());
+}

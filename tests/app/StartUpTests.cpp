@@ -129,16 +129,26 @@ TEST_F (StartUp, QuitAsksEveryWindowInTurnAndCancelKeepsTheRestAndTheProgram)
     EXPECT_EQ (desktop->questions.back().text, "Save Preset: Untitled 3");
 }
 
-TEST_F (StartUp, QuitWithNoWindowOpenEndsAtOnce)
+TEST_F (StartUp, ClosingTheLastWindowQuitsWhereTheWindowsCarryTheMenus)
 {
     start();
-    desktop->answers = {DesktopInteraction::SaveAnswer::no};
+    invoke (CommandIds::newPreset);
+
+    desktop->answers = {DesktopInteraction::SaveAnswer::no, DesktopInteraction::SaveAnswer::no};
+    window (1)->close();
+    EXPECT_EQ (app->quitCount, 0);
     window (0)->close();
     ASSERT_EQ (numWindows(), 0);
-
-    app->systemRequestedQuit();
+    EXPECT_EQ (desktop->questions.size(), 2u);
+#if JUCE_MAC
+    EXPECT_EQ (app->quitCount, 0);
+#else
     EXPECT_EQ (app->quitCount, 1);
-    EXPECT_EQ (desktop->questions.size(), 1u);
+#endif
+
+    // With nothing left to ask about, a quit request ends at once.
+    app->systemRequestedQuit();
+    EXPECT_EQ (desktop->questions.size(), 2u);
 }
 
 TEST_F (StartUp, ShutDownReleasesWhatInitialiseMade)
