@@ -111,6 +111,12 @@ TEST_F (StartUp, QuitAsksEveryWindowInTurnAndCancelKeepsTheRestAndTheProgram)
     invoke (CommandIds::newPreset);
     ASSERT_EQ (numWindows(), 3);
 
+    desktop->answers = {DesktopInteraction::SaveAnswer::cancel};
+    invoke (CommandIds::quit);
+    EXPECT_EQ (numWindows(), 3);
+    EXPECT_EQ (app->quitCount, 0);
+
+    desktop->questions.clear();
     desktop->answers = {DesktopInteraction::SaveAnswer::no, DesktopInteraction::SaveAnswer::cancel};
     invoke (CommandIds::quit);
 
