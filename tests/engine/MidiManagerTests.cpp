@@ -175,8 +175,8 @@ TEST (MidiManager, ListenerMayLeaveFromItsDeviceChangeCallback)
 // not leave a trace on the console each time.
 TEST (MidiManager, WatchIsSilentWithoutAnyMidiService)
 {
-    if (JuceMidiPortSystem::isMidiServiceAvailable())
-        GTEST_SKIP() << "this machine has MIDI";
+    if (juce::File ("/dev/snd/seq").exists())
+        GTEST_SKIP() << "this machine has a MIDI sequencer";
 
     fflush (stderr);
     const int saved = dup (STDERR_FILENO);
