@@ -10,28 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <dlfcn.h>
-
-// A program made by JUCE installs an X error handler that ignores errors, and JUCE relies on it: on
-// an X server without a window manager it asks for window-manager properties that do not exist.
-// A test process is not such a program, so it installs the same kind of handler itself.
-inline void ignoreXErrorsLikeTheProgram()
-{
-    static const bool installed = []
-    {
-        auto* x11 = ::dlopen ("libX11.so.6", RTLD_LAZY);
-        if (x11 == nullptr)
-            return false;
-        using Handler = int (*) (void*, void*);
-        using SetHandler = Handler (*) (Handler);
-        auto setHandler = reinterpret_cast<SetHandler> (::dlsym (x11, "XSetErrorHandler"));
-        if (setHandler == nullptr)
-            return false;
-        setHandler ([] (void*, void*) { return 0; });
-        return true;
-    }();
-    (void)installed;
-}
 
 // The real application with the desktop replaced, its resource folder in a scratch folder and its
 // quit recorded instead of ending the test's message loop.
@@ -61,7 +39,6 @@ protected:
     {
         // The simulated device, so that no test depends on the machine's MIDI ports.
         ::setenv ("VEXOB_SIMULATED_DEVICE", "1", 1);
-        ignoreXErrorsLikeTheProgram();
 
         folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
                      .getChildFile ("vexob-app-tests-" + juce::Uuid().toString());
