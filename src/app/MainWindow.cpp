@@ -3,6 +3,7 @@
 #include "app/CommandIds.h"
 #include "app/UiText.h"
 #include "app/VexoEditorApplication.h"
+#include "engine/VexoSysEx.h"
 
 namespace
 {
@@ -80,8 +81,7 @@ bool MainWindow::save()
     if (!file.existsAsFile())
         return saveAs();
 
-    engine->savePresetFile (file, preset);
-    return true;
+    return writeTo (file);
 }
 
 bool MainWindow::saveAs()
@@ -95,9 +95,22 @@ bool MainWindow::saveAs()
         return false;
 
     // The title follows the new name at once; a failed write is reported when its result arrives.
-    engine->savePresetFile (file, preset);
+    const bool written = writeTo (file);
     belongTo (file);
-    return true;
+    return written;
+}
+
+bool MainWindow::writeTo (const juce::File& file)
+{
+    engine->savePresetFile (file, preset);
+
+    // The engine writes at once but reports only later, and a window about to close, or to load
+    // another file over its preset, must know now whether the preset is safe: it is when the file
+    // holds exactly what the engine writes for it.
+    const auto expected = VexoSysEx::wrap (VexoSysEx::buildDump (engine->getMessageModel(), *preset, 0));
+    juce::MemoryBlock written;
+    return file.loadFileAsData (written) &&
+           written == juce::MemoryBlock (expected.getRawDataPointer(), (size_t)expected.size());
 }
 
 void MainWindow::close()

@@ -19,12 +19,13 @@ public:
                 VexoEditorEngine::Ptr engine, const juce::String& pathOrTitle, juce::MenuBarModel* menuBar);
     ~MainWindow() override;
 
-    // Asks whether to save the preset first; false only when the user wants the window kept. Saying
-    // Yes and then cancelling the file name keeps it too, since nothing was saved.
+    // Asks whether to save the preset first; false only when the window must stay. Saying Yes and
+    // then cancelling the file name keeps it too, as does a write that failed: nothing was saved.
     bool confirmSave();
 
     // Save writes to the window's file when it still exists and otherwise asks for a name, as Save As
-    // always does. Both return false when the user cancelled the choice of a file.
+    // always does. Both return true only when the preset is now in the file: false when the user
+    // cancelled the choice of a file or the write failed.
     bool save();
     bool saveAs();
 
@@ -53,6 +54,7 @@ public:
 private:
     void setDisplayName (const juce::String& name);
     void belongTo (const juce::File& file);
+    bool writeTo (const juce::File& file);
 
     juce::String path;
     juce::String displayName;

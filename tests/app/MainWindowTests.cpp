@@ -230,3 +230,45 @@ TEST_F (MainWindows, AFileFromTheSystemGoesIntoTheActiveMainWindowOrNowhere)
     EXPECT_EQ (window (0)->getPath(), file.getFullPathName());
     EXPECT_TRUE (window (1)->getPath().isEmpty());
 }
+
+// A write that fails after Yes leaves the preset nowhere but in its window, so the window stays
+// and the user hears why; the quit that asked stops there as well.
+TEST_F (MainWindows, YesWithAFailedWriteKeepsTheWindowAndStopsTheQuit)
+{
+    start();
+    const auto blocked = folder.getChildFile ("gone/blocked.vexob");
+
+    desktop->answers = {Answer::yes};
+    desktop->filesToSave = {blocked};
+    window (0)->close();
+    ASSERT_EQ (numWindows(), 1);
+    ASSERT_TRUE (waitForWarnings (1));
+    EXPECT_EQ (desktop->warnings[0].text, "Error Saving File.");
+
+    invoke (CommandIds::newPreset);
+    desktop->answers = {Answer::yes, Answer::no};
+    desktop->filesToSave = {blocked};
+    invoke (CommandIds::quit);
+    EXPECT_EQ (desktop->questions.size(), 2u);
+    EXPECT_EQ (numWindows(), 2);
+    EXPECT_EQ (app->quitCount, 0);
+}
+
+TEST_F (MainWindows, QuitWithYesWritesEachPresetToItsFileBeforeEnding)
+{
+    const auto file = writePresetFile ("Song.vexob", "SONG");
+    start (file.getFullPathName());
+    auto* named = dynamic_cast<VexoEditorPreset*> (window (0)->getPreset().get());
+    ASSERT_NE (named, nullptr);
+    ASSERT_TRUE (named->setName ("ENCORE"));
+
+    desktop->answers = {Answer::yes};
+    invoke (CommandIds::quit);
+
+    EXPECT_EQ (app->quitCount, 1);
+    EXPECT_EQ (numWindows(), 0);
+    EXPECT_TRUE (desktop->saveChoosers.empty());
+    const auto written = contentOf (file);
+    ASSERT_EQ (written.getSize(), 3483u);
+    EXPECT_EQ (juce::String::fromUTF8 (static_cast<const char*> (written.getData()) + 8, 8), "ENCORE  ");
+}

@@ -53,7 +53,7 @@ TEST_F (ResultMessages, AFailedWriteReachesTheUserThroughTheEngine)
     // Nothing can be written into a folder that does not exist.
     desktop->filesToSave = {folder.getChildFile ("gone/blocked.vexob")};
 
-    EXPECT_TRUE (window (0)->saveAs());
+    EXPECT_FALSE (window (0)->saveAs());
     ASSERT_TRUE (waitForWarnings (1));
     EXPECT_EQ (desktop->warnings[0].text, "Error Saving File.");
 }
