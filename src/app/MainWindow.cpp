@@ -62,6 +62,14 @@ bool MainWindow::confirmSave()
     if (app == nullptr)
         return true;
 
+    // The title bar's close button still reaches a window while its question, or the file chooser
+    // behind Yes, is up. A second question about the same window would let the window be closed
+    // under the first, which still uses it once answered.
+    if (questionShowing)
+        return false;
+
+    const juce::ScopedValueSetter<bool> showing (questionShowing, true);
+
     switch (app->getDesktop().askYesNoCancel (UiText::saveDocumentTitle,
                                               UiText::saveDocumentQuestion + displayName))
     {

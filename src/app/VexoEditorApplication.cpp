@@ -202,7 +202,9 @@ MainWindow* VexoEditorApplication::createMainWindow (std::unique_ptr<juce::Compo
 
 void VexoEditorApplication::closeMainWindow (MainWindow* window)
 {
-    if (window == nullptr || windowManager == nullptr)
+    // A quit asks about every window in turn, this one included; closing one in between would
+    // ask about it twice.
+    if (window == nullptr || windowManager == nullptr || quitInProgress)
         return;
 
     const MainWindow::Ptr keepAlive (window);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
+#include <utility>
 #include <vector>
 
 // Answers every question at once from queued answers and records what the program showed. A
@@ -31,6 +33,11 @@ public:
     SaveAnswer askYesNoCancel (const juce::String& title, const juce::String& text) override
     {
         questions.push_back ({title, text});
+
+        // What the user does elsewhere while the question is up, as a real modal box allows.
+        if (auto action = std::exchange (whileAsking, nullptr))
+            action();
+
         if (answers.empty())
         {
             ADD_FAILURE() << "unexpected question: " << text;
@@ -58,6 +65,9 @@ public:
         openedDocuments.push_back (document);
         return true;
     }
+
+    // Runs once, during the next question.
+    std::function<void()> whileAsking;
 
     // Answers for the next questions, in order.
     std::deque<SaveAnswer> answers;

@@ -272,3 +272,47 @@ TEST_F (MainWindows, QuitWithYesWritesEachPresetToItsFileBeforeEnding)
     ASSERT_EQ (written.getSize(), 3483u);
     EXPECT_EQ (juce::String::fromUTF8 (static_cast<const char*> (written.getData()) + 8, 8), "ENCORE  ");
 }
+
+// A window's title-bar close button still works while a save question is up. Pressing it then
+// must not ask a second question about a window already being asked about, nor take a window out
+// from under a running quit.
+TEST_F (MainWindows, AClosePressedWhileASaveQuestionIsUpIsIgnored)
+{
+    start();
+    invoke (CommandIds::newPreset);
+
+    desktop->whileAsking = [this] { window (0)->closeButtonPressed(); };
+    desktop->answers = {Answer::cancel};
+    window (0)->close();
+    EXPECT_EQ (desktop->questions.size(), 1u);
+    EXPECT_EQ (numWindows(), 2);
+
+    desktop->questions.clear();
+    desktop->whileAsking = [this] { window (1)->closeButtonPressed(); };
+    desktop->answers = {Answer::no, Answer::no};
+    invoke (CommandIds::quit);
+    ASSERT_EQ (desktop->questions.size(), 2u);
+    EXPECT_EQ (desktop->questions[0].text, "Save Preset: Untitled 1");
+    EXPECT_EQ (desktop->questions[1].text, "Save Preset: Untitled 2");
+    EXPECT_EQ (app->quitCount, 1);
+}
+
+// Opening a file from the system into a window asks about its preset first; the window must still
+// be there when the answer comes.
+TEST_F (MainWindows, AClosePressedWhileOpeningAFileLeavesTheWindowToTheOpen)
+{
+    start();
+    auto* named = dynamic_cast<VexoEditorPreset*> (window (0)->getPreset().get());
+    ASSERT_NE (named, nullptr);
+    ASSERT_TRUE (named->setName ("MINE"));
+    const auto file = writePresetFile ("Next.vexob", "NEXT");
+
+    desktop->whileAsking = [this] { window (0)->closeButtonPressed(); };
+    desktop->answers = {Answer::no, Answer::no};
+    window (0)->openFile (file);
+
+    ASSERT_EQ (numWindows(), 1);
+    EXPECT_EQ (desktop->questions.size(), 1u);
+    EXPECT_EQ (window (0)->getPath(), file.getFullPathName());
+    EXPECT_EQ (named->getName(), "NEXT    ");
+}
