@@ -65,6 +65,32 @@ TEST_F (Program, StartsIntoAnUntitledWindowAndQuitsCleanly)
     quitAnsweringNo ("VexoB Editor Untitled 1");
 }
 
+// The shortcuts reach the application's commands and the focused window's own, through the real
+// key handling of the program's windows.
+TEST_F (Program, NewAndCloseWindowShortcutsOpenAndCloseMainWindows)
+{
+    ASSERT_TRUE (program.start());
+    ASSERT_TRUE (RunningProgram::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty());
+
+    const auto secondOpen = []
+    { return RunningProgram::waitForWindow ("VexoB Editor Untitled 2", 0).isNotEmpty(); };
+    ASSERT_TRUE (RunningProgram::pressKeysUntil ("VexoB Editor Untitled 1", "ctrl+n", secondOpen))
+        << "Ctrl+N opened no second window";
+
+    const auto asked = [] { return RunningProgram::waitForWindow ("Save Document", 0).isNotEmpty(); };
+    ASSERT_TRUE (RunningProgram::pressKeysUntil ("VexoB Editor Untitled 2", "ctrl+w", asked))
+        << "Ctrl+W asked nothing";
+
+    const auto secondClosed = []
+    { return RunningProgram::waitForWindow ("VexoB Editor Untitled 2", 0).isEmpty(); };
+    ASSERT_TRUE (RunningProgram::pressKeysUntil ("Save Document", "n", secondClosed))
+        << "the second window stayed";
+
+    // Only the closed window went; the program keeps running with the first.
+    EXPECT_TRUE (program.isRunning());
+    quitAnsweringNo ("VexoB Editor Untitled 1");
+}
+
 TEST_F (Program, OpensThePresetFileNamedOnTheCommandLine)
 {
     const auto file = savePreset ("Bass Line.vexob", "BASSLINE");
