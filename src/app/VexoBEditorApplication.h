@@ -26,8 +26,7 @@ public:
     void ensureEngine() override;
     EditorPreset::Ptr createDefaultPreset() override;
 
-    // The About box's picture, 501 x 275.
-    juce::Image getLogoImage() const;
+    juce::Image getLogoImage() const override;
 
 private:
     // An editor for the preset, over the picture of the device.

@@ -50,6 +50,9 @@ public:
     // A new preset holding the factory preset that the program carries.
     virtual EditorPreset::Ptr createDefaultPreset() = 0;
 
+    // The About box's picture, 501 x 275.
+    virtual juce::Image getLogoImage() const = 0;
+
     virtual juce::String getMidiInputDeviceName() const = 0;
     virtual juce::String getMidiOutputDeviceName() const = 0;
 

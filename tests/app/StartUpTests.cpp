@@ -169,3 +169,11 @@ TEST_F (StartUp, ShutDownReleasesWhatInitialiseMade)
     EXPECT_EQ (app->getMenuModel(), nullptr);
     EXPECT_TRUE (desktop->questions.empty());
 }
+
+TEST_F (StartUp, TheSeriesApplicationReachesTheModelsLogo)
+{
+    const VexoEditorApplication& series = *app;
+    const auto logo = series.getLogoImage();
+    EXPECT_EQ (logo.getWidth(), 501);
+    EXPECT_EQ (logo.getHeight(), 275);
+}
