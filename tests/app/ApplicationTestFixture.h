@@ -83,6 +83,22 @@ protected:
         return named != nullptr ? named->getName() : juce::String();
     }
 
+    // Renames a window's preset, as an edit would; false when the name is refused.
+    static bool rename (MainWindow* window, const juce::String& name)
+    {
+        auto* named = dynamic_cast<VexoEditorPreset*> (window->getPreset().get());
+        return named != nullptr && named->setName (name);
+    }
+
+    // The preset name inside a preset file, empty unless the file is a whole dump.
+    static juce::String presetNameInFile (const juce::File& file)
+    {
+        const auto data = contentOf (file);
+        if (data.getSize() != 3483)
+            return {};
+        return juce::String::fromUTF8 (static_cast<const char*> (data.getData()) + 8, 8);
+    }
+
     // A valid preset file: the factory dump with another name.
     juce::File writePresetFile (const juce::String& fileName, const juce::String& presetName) const
     {

@@ -55,18 +55,14 @@ TEST_F (MainWindows, SaveWritesToTheWindowsFileWithoutAsking)
     const auto file = writePresetFile ("Pads.vexob", "PADS");
     start (file.getFullPathName());
 
-    auto* named = dynamic_cast<VexoEditorPreset*> (window (0)->getPreset().get());
-    ASSERT_NE (named, nullptr);
-    ASSERT_TRUE (named->setName ("CHANGED"));
+    ASSERT_TRUE (rename (window (0), "CHANGED"));
 
     EXPECT_TRUE (window (0)->perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::save)));
     settle();
 
     EXPECT_TRUE (desktop->saveChoosers.empty());
     EXPECT_TRUE (desktop->warnings.empty());
-    const auto written = contentOf (file);
-    ASSERT_EQ (written.getSize(), 3483u);
-    EXPECT_EQ (juce::String::fromUTF8 (static_cast<const char*> (written.getData()) + 8, 8), "CHANGED ");
+    EXPECT_EQ (presetNameInFile (file), "CHANGED ");
 }
 
 TEST_F (MainWindows, SaveWithoutAnExistingFileAsksForOneAndRetitlesTheWindow)
@@ -145,19 +141,17 @@ TEST_F (MainWindows, OpeningIntoAnEditedWindowAsksFirstAndCancelKeepsEverything)
     start();
     const auto file = writePresetFile ("Keys.vexob", "KEYS");
     auto* edited = window (0);
-    auto* named = dynamic_cast<VexoEditorPreset*> (edited->getPreset().get());
-    ASSERT_NE (named, nullptr);
-    ASSERT_TRUE (named->setName ("MINE"));
+    ASSERT_TRUE (rename (edited, "MINE"));
 
     desktop->answers = {Answer::cancel};
     edited->openFile (file);
     EXPECT_EQ (desktop->questions.size(), 1u);
-    EXPECT_EQ (named->getName(), "MINE");
+    EXPECT_EQ (nameOf (edited->getPreset()), "MINE");
     EXPECT_EQ (edited->getName(), "VexoB Editor Untitled 1");
 
     desktop->answers = {Answer::no};
     edited->openFile (file);
-    EXPECT_EQ (named->getName(), "KEYS    ");
+    EXPECT_EQ (nameOf (edited->getPreset()), "KEYS    ");
     EXPECT_EQ (edited->getPath(), file.getFullPathName());
 }
 
@@ -166,8 +160,7 @@ TEST_F (MainWindows, ABadFileLeavesAnOpenWindowAsItWas)
     const auto good = writePresetFile ("Good.vexob", "GOOD");
     start (good.getFullPathName());
     auto* opened = window (0);
-    auto* named = dynamic_cast<VexoEditorPreset*> (opened->getPreset().get());
-    ASSERT_TRUE (named->setName ("EDITED"));
+    ASSERT_TRUE (rename (opened, "EDITED"));
     const auto before = opened->getPreset()->toBytes();
 
     auto truncated = FactoryPreset::getDump();
@@ -258,9 +251,7 @@ TEST_F (MainWindows, QuitWithYesWritesEachPresetToItsFileBeforeEnding)
 {
     const auto file = writePresetFile ("Song.vexob", "SONG");
     start (file.getFullPathName());
-    auto* named = dynamic_cast<VexoEditorPreset*> (window (0)->getPreset().get());
-    ASSERT_NE (named, nullptr);
-    ASSERT_TRUE (named->setName ("ENCORE"));
+    ASSERT_TRUE (rename (window (0), "ENCORE"));
 
     desktop->answers = {Answer::yes};
     invoke (CommandIds::quit);
@@ -268,9 +259,7 @@ TEST_F (MainWindows, QuitWithYesWritesEachPresetToItsFileBeforeEnding)
     EXPECT_EQ (app->quitCount, 1);
     EXPECT_EQ (numWindows(), 0);
     EXPECT_TRUE (desktop->saveChoosers.empty());
-    const auto written = contentOf (file);
-    ASSERT_EQ (written.getSize(), 3483u);
-    EXPECT_EQ (juce::String::fromUTF8 (static_cast<const char*> (written.getData()) + 8, 8), "ENCORE  ");
+    EXPECT_EQ (presetNameInFile (file), "ENCORE  ");
 }
 
 // A window's title-bar close button still works while a save question is up. Pressing it then
@@ -302,9 +291,7 @@ TEST_F (MainWindows, AClosePressedWhileASaveQuestionIsUpIsIgnored)
 TEST_F (MainWindows, AClosePressedWhileOpeningAFileLeavesTheWindowToTheOpen)
 {
     start();
-    auto* named = dynamic_cast<VexoEditorPreset*> (window (0)->getPreset().get());
-    ASSERT_NE (named, nullptr);
-    ASSERT_TRUE (named->setName ("MINE"));
+    ASSERT_TRUE (rename (window (0), "MINE"));
     const auto file = writePresetFile ("Next.vexob", "NEXT");
 
     desktop->whileAsking = [this] { window (0)->closeButtonPressed(); };
@@ -314,5 +301,5 @@ TEST_F (MainWindows, AClosePressedWhileOpeningAFileLeavesTheWindowToTheOpen)
     ASSERT_EQ (numWindows(), 1);
     EXPECT_EQ (desktop->questions.size(), 1u);
     EXPECT_EQ (window (0)->getPath(), file.getFullPathName());
-    EXPECT_EQ (named->getName(), "NEXT    ");
+    EXPECT_EQ (nameOf (window (0)->getPreset()), "NEXT    ");
 }
