@@ -5,7 +5,11 @@
 //==============================================================================
 // Messages cross from the MIDI input thread to the message thread here, in arrival order. Dumps
 // and settings are loaded only on the message thread, where the editors read the same values.
-class VexoEditorEngine::IncomingMessages : public juce::AsyncUpdater
+//
+// This hand-over, not the engine itself, is what the MIDI manager calls: it is complete before it
+// joins the manager's list and leaves it before it goes, whereas the engine is still being built
+// (or taken apart) by its model class while it would already (or still) be receiving.
+class VexoEditorEngine::IncomingMessages : public juce::AsyncUpdater, public MidiManager::Listener
 {
 public:
     explicit IncomingMessages (VexoEditorEngine& e)
@@ -13,6 +17,14 @@ public:
     {
     }
     ~IncomingMessages() override { cancelPendingUpdate(); }
+
+    void handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& message) override
+    {
+        // Only System Exclusive messages concern the engine; the pads' notes and the clock do
+        // not need to cross threads.
+        if (message.isSysEx())
+            add (message);
+    }
 
     void add (const juce::MidiMessage& message)
     {
@@ -110,14 +122,14 @@ VexoEditorEngine::VexoEditorEngine (int numPresets, int sizeOfDump, MidiManager:
     , incoming (std::make_unique<IncomingMessages> (*this))
 {
     if (midiManager != nullptr)
-        midiManager->addListener (this);
+        midiManager->addListener (incoming.get());
 }
 
 VexoEditorEngine::~VexoEditorEngine()
 {
     // First, so that no delivery from the MIDI input thread is running or can start.
     if (midiManager != nullptr)
-        midiManager->removeListener (this);
+        midiManager->removeListener (incoming.get());
 
     stopTimer (sendTimerId);
     stopTimer (requestTimerId);
@@ -248,12 +260,9 @@ void VexoEditorEngine::timerCallback (int timerId)
 }
 
 //==============================================================================
-void VexoEditorEngine::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& message)
+void VexoEditorEngine::handleIncomingMidiMessage (juce::MidiInput* source, const juce::MidiMessage& message)
 {
-    // Only System Exclusive messages concern the engine; the pads' notes and the clock do not
-    // need to cross threads.
-    if (message.isSysEx())
-        incoming->add (message);
+    incoming->handleIncomingMidiMessage (source, message);
 }
 
 void VexoEditorEngine::processIncoming (const juce::MidiMessage& message)

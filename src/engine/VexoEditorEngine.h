@@ -87,7 +87,8 @@ public:
     // A new preset of the model, loaded with the factory preset: what a new document holds.
     EditorPreset::Ptr createFactoryPreset();
 
-    // Called by the MIDI manager on the MIDI input thread: only hands the message over.
+    // Any thread: only hands the message over to the message thread. What the MIDI manager calls
+    // is the engine's hand-over itself, registered from construction to destruction.
     void handleIncomingMidiMessage (juce::MidiInput* source, const juce::MidiMessage& message) override;
     void timerCallback (int timerId) override;
 

@@ -3,7 +3,9 @@
 #include "engine/VexoSysEx.h"
 #include "model/VexoBEditorPreset.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 using engine_test::shortTimeoutMs;
 using engine_test::SimulatedLink;
@@ -284,6 +286,38 @@ TEST_F (SimulatedLink, ReleasingTheEngineWithRepliesInFlightIsSafe)
     engine = nullptr;
     pumpMessages (60);
     EXPECT_TRUE (results.sends.empty());
+}
+
+// The engine joins the MIDI manager while its model class is still being built and leaves it
+// while being taken apart; input arriving all the while must reach only what is complete (a race
+// that ThreadSanitizer shows, and a use after free that AddressSanitizer shows).
+TEST (VexoEditorEngine, MadeAndReleasedWhileInputKeepsArriving)
+{
+    auto system = std::make_shared<VirtualMidiPortSystem>();
+    const int input = system->addInputDevice ("In");
+    MidiManager::Ptr manager = new MidiManager (system);
+    manager->openInput ("In");
+
+    std::atomic<bool> stop{false};
+    std::thread device (
+        [&]
+        {
+            while (!stop)
+            {
+                system->sendFromDevice (input, acknowledgement());
+                std::this_thread::sleep_for (std::chrono::microseconds (50));
+            }
+        });
+    for (int i = 0; i < 50; ++i)
+    {
+        VexoBEditorEngine::Ptr engine = new VexoBEditorEngine (manager);
+        engine_test::RecordingListener results;
+        engine->addListener (&results);
+        pumpMessages (1);
+        engine->removeListener (&results);
+    }
+    stop = true;
+    device.join();
 }
 
 TEST (VexoEditorEngine, CopyControlOnlyBetweenControlsOfOneKind)
