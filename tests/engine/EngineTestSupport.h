@@ -12,7 +12,10 @@
 
 namespace engine_test
 {
+// Tests about time-outs make them short. Every other test gives the device all the time a loaded
+// machine may need, so that a slow reply is never mistaken for a missing one.
 constexpr int shortTimeoutMs = 150;
+constexpr int patientTimeoutMs = 10000;
 constexpr int fastWatchMs = 5;
 
 inline std::vector<juce::uint8> toVector (const juce::Array<juce::uint8>& bytes)
@@ -72,7 +75,7 @@ protected:
         manager->openInput (SimulatedVexoBDevice::getDefaultPortName());
         manager->openOutput (SimulatedVexoBDevice::getDefaultPortName());
         engine = new VexoBEditorEngine (manager);
-        engine->setReplyTimeout (shortTimeoutMs);
+        engine->setReplyTimeout (patientTimeoutMs);
         engine->addListener (&results);
     }
 
@@ -87,7 +90,7 @@ protected:
 
     EditorPreset::Ptr newPreset() { return engine->createPreset(); }
 
-    bool waitFor (const std::function<bool()>& condition, int ms = 3000)
+    bool waitFor (const std::function<bool()>& condition, int ms = 2 * patientTimeoutMs)
     {
         return testing_support::pumpUntil (condition, ms);
     }
