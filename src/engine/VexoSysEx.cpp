@@ -130,9 +130,10 @@ juce::Array<GlobalSettingValuePair> VexoSysEx::readGlobalSettingReply (const juc
     const int first = byteAt (data, size, firstIndexOffset);
 
     // A reply cut short must not pass for a device whose settings are all 0: only value bytes
-    // that are really there, before the closing byte, are taken.
+    // that are really there, before the closing byte, are taken. A value byte that no setting
+    // accepts is still taken, for the settings to refuse it, and does not hide those after it.
     const int lastValueOffset = juce::jmin (firstValueOffset + count, size - 1) - 1;
-    for (int offset = firstValueOffset; offset <= lastValueOffset && data[offset] < 0x80; ++offset)
+    for (int offset = firstValueOffset; offset <= lastValueOffset; ++offset)
         pairs.add ({(juce::uint8) ((first + offset - firstValueOffset) % 256), data[offset]});
     return pairs;
 }

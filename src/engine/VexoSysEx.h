@@ -68,7 +68,7 @@ struct VexoSysEx
     static juce::Array<juce::uint8> extractDataBlock (const juce::uint8* data, int size, int trailerSize);
 
     // The settings a global-setting reply carries, in message order: as many as its count says
-    // and its value bytes hold (a value byte must come before the closing byte and be below
-    // 0x80). Indices wrap at 256, so the receiver must refuse what it does not know.
+    // and its value bytes hold (a value byte must come before the closing byte). Indices wrap at
+    // 256 and values are not checked, so the receiver must refuse what it does not know.
     static juce::Array<GlobalSettingValuePair> readGlobalSettingReply (const juce::uint8* data, int size);
 };
