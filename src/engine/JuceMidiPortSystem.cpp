@@ -1,5 +1,9 @@
 #include "engine/JuceMidiPortSystem.h"
 
+#if JUCE_LINUX || JUCE_BSD
+#include <unistd.h>
+#endif
+
 namespace
 {
 class JuceInputPort : public MidiPortSystem::InputPort
@@ -39,11 +43,21 @@ private:
 bool JuceMidiPortSystem::isMidiServiceAvailable()
 {
 #if JUCE_LINUX || JUCE_BSD
-    // Without the ALSA sequencer device every device query opens a fresh sequencer client that
-    // fails and prints a line of its own; the port watch asks twenty times a second.
-    return juce::File ("/dev/snd/seq").exists();
+    // Without a sequencer device this user may open, every device query opens a fresh sequencer
+    // client that fails and prints a line of its own; the port watch asks twenty times a second.
+    return canOpenSequencer (juce::File ("/dev/snd/seq"));
 #else
     return true;
+#endif
+}
+
+bool JuceMidiPortSystem::canOpenSequencer (const juce::File& device)
+{
+#if JUCE_LINUX || JUCE_BSD
+    // A device node that is there but belongs to a group this user is not in counts as absent.
+    return device.exists() && ::access (device.getFullPathName().toRawUTF8(), R_OK | W_OK) == 0;
+#else
+    return device.exists();
 #endif
 }
 

@@ -14,4 +14,7 @@ public:
 
     // False when the platform has no MIDI service to ask; the device lists are then empty.
     static bool isMidiServiceAvailable();
+
+    // Whether this user may open the sequencer device at that path for reading and writing.
+    static bool canOpenSequencer (const juce::File& device);
 };

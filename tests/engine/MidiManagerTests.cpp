@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using engine_test::DeviceChangeRecorder;
@@ -195,4 +196,20 @@ TEST (MidiManager, WatchIsSilentWithoutAnyMidiService)
     close (saved);
     EXPECT_EQ (ftell (capture), 0L);
     fclose (capture);
+}
+
+// A sequencer device that exists but that this user may not open counts as no MIDI service, so
+// that the watch does not make the sound library complain twenty times a second.
+TEST (MidiManager, SequencerThisUserMayNotOpenCountsAsAbsent)
+{
+    const juce::TemporaryFile temporary;
+    const auto device = temporary.getFile();
+    EXPECT_FALSE (JuceMidiPortSystem::canOpenSequencer (device));
+    ASSERT_TRUE (device.create().wasOk());
+    EXPECT_TRUE (JuceMidiPortSystem::canOpenSequencer (device));
+
+    ::chmod (device.getFullPathName().toRawUTF8(), 0);
+    if (juce::FileInputStream (device).openedOk())
+        GTEST_SKIP() << "permissions do not stop this user from opening the device";
+    EXPECT_FALSE (JuceMidiPortSystem::canOpenSequencer (device));
 }
