@@ -254,6 +254,19 @@ TEST_F (SimulatedLink, UnplugDuringASendTimesOutAndReplugRestoresTheLink)
     EXPECT_EQ (results.sends[1].result, VexoEditorEngine::resultSuccess);
 }
 
+TEST_F (SimulatedLink, SettingsReplyIsAppliedOnTheMessageThreadOnly)
+{
+    auto settings = engine->getVexoAGlobalSettings();
+    const juce::uint8 reply[] = {0xF0, 0x7D, 0x00, 0x36, 0x34, 0x00, 0x05,
+                                 0x02, 0x00, 0x03, 0x04, 0x01, 0xF7};
+    std::thread input ([&] { engine->handleIncomingMidiMessage (nullptr, juce::MidiMessage (reply, 13)); });
+    input.join();
+    EXPECT_EQ (settings->getTapAverage(), 2) << "applied on the MIDI input thread";
+
+    ASSERT_TRUE (waitFor ([&] { return settings->getTempoLED() == 1; }));
+    EXPECT_EQ (settings->getTapAverage(), 4);
+}
+
 TEST_F (SimulatedLink, GlobalSettingsTravelBothWays)
 {
     const juce::uint8 deviceValues[] = {5, 40, 3, 1, 1, 0, 12, 4, 15, 9};
