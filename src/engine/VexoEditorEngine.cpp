@@ -26,6 +26,24 @@ public:
             add (message);
     }
 
+    // Device notices come on the message thread; the engine's own handlers get them unchanged.
+    void inputDevicesDisconnected (const juce::StringArray& names) override
+    {
+        engine.inputDevicesDisconnected (names);
+    }
+    void outputDevicesDisconnected (const juce::StringArray& names) override
+    {
+        engine.outputDevicesDisconnected (names);
+    }
+    void inputDevicesReconnected (const juce::StringArray& names) override
+    {
+        engine.inputDevicesReconnected (names);
+    }
+    void outputDevicesReconnected (const juce::StringArray& names) override
+    {
+        engine.outputDevicesReconnected (names);
+    }
+
     void add (const juce::MidiMessage& message)
     {
         {

@@ -349,6 +349,40 @@ TEST (VexoEditorEngine, MadeAndReleasedWhileInputKeepsArriving)
     device.join();
 }
 
+TEST_F (SimulatedLink, EngineHearsTheDeviceGoAndComeBack)
+{
+    struct NoticingEngine : VexoBEditorEngine
+    {
+        using VexoBEditorEngine::VexoBEditorEngine;
+        juce::StringArray notices;
+        void inputDevicesDisconnected (const juce::StringArray& n) override
+        {
+            notices.add ("in lost " + n[0]);
+        }
+        void outputDevicesDisconnected (const juce::StringArray& n) override
+        {
+            notices.add ("out lost " + n[0]);
+        }
+        void inputDevicesReconnected (const juce::StringArray& n) override
+        {
+            notices.add ("in back " + n[0]);
+        }
+        void outputDevicesReconnected (const juce::StringArray& n) override
+        {
+            notices.add ("out back " + n[0]);
+        }
+    };
+    juce::ReferenceCountedObjectPtr<NoticingEngine> noticing = new NoticingEngine (manager);
+
+    device->unplug();
+    ASSERT_TRUE (waitFor ([&] { return noticing->notices.size() == 2; }));
+    device->replug();
+    ASSERT_TRUE (waitFor ([&] { return noticing->notices.size() == 4; }));
+    noticing->notices.sort (false);
+    EXPECT_EQ (noticing->notices.joinIntoString (", "),
+               "in back VexoB Remote, in lost VexoB Remote, out back VexoB Remote, out lost VexoB Remote");
+}
+
 TEST (VexoEditorEngine, CopyControlOnlyBetweenControlsOfOneKind)
 {
     VexoBEditorEngine engine (nullptr);
