@@ -117,11 +117,16 @@ bool MEditorControl::layoutAccepts (const juce::StringArray& layout,
     return accepted;
 }
 
-void MEditorControl::loadLayout (const juce::StringArray& layout, const juce::Array<juce::uint8>& bytes)
+bool MEditorControl::loadLayout (const juce::StringArray& layout, const juce::Array<juce::uint8>& bytes)
 {
+    if (!validateBytes (bytes))
+        return false;
+
     for (int i = 0; i < juce::jmin (layout.size(), bytes.size()); ++i)
         if (layout[i].isNotEmpty())
             setParameterValue (layout[i], (int)bytes[i]);
+
+    return true;
 }
 
 std::pair<juce::uint8, juce::uint8> split14BitValue (int value)

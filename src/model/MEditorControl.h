@@ -60,7 +60,8 @@ protected:
     // layout is a fixed byte: written as 0x00, never checked, never loaded.
     juce::Array<juce::uint8> layoutToBytes (const juce::StringArray& layout) const;
     bool layoutAccepts (const juce::StringArray& layout, const juce::Array<juce::uint8>& bytes) const;
-    void loadLayout (const juce::StringArray& layout, const juce::Array<juce::uint8>& bytes);
+    // Checks the whole record through validateBytes first, so a refused record changes nothing.
+    bool loadLayout (const juce::StringArray& layout, const juce::Array<juce::uint8>& bytes);
 
 private:
     std::map<juce::String, MEditorControlParameterData::Ptr> parameters;

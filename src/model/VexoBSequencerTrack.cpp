@@ -53,9 +53,5 @@ bool VexoBSequencerTrack::validateBytes (const juce::Array<juce::uint8>& bytes) 
 
 bool VexoBSequencerTrack::fromBytes (const juce::Array<juce::uint8>& bytes)
 {
-    if (!validateBytes (bytes))
-        return false;
-
-    loadLayout (stepNames(), bytes);
-    return true;
+    return loadLayout (stepNames(), bytes);
 }

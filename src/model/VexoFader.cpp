@@ -38,9 +38,5 @@ bool VexoFader::validateBytes (const juce::Array<juce::uint8>& bytes) const
 
 bool VexoFader::fromBytes (const juce::Array<juce::uint8>& bytes)
 {
-    if (!validateBytes (bytes))
-        return false;
-
-    loadLayout (recordLayout(), bytes);
-    return true;
+    return loadLayout (recordLayout(), bytes);
 }

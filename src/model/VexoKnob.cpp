@@ -42,9 +42,5 @@ bool VexoKnob::validateBytes (const juce::Array<juce::uint8>& bytes) const
 
 bool VexoKnob::fromBytes (const juce::Array<juce::uint8>& bytes)
 {
-    if (!validateBytes (bytes))
-        return false;
-
-    loadLayout (recordLayout(), bytes);
-    return true;
+    return loadLayout (recordLayout(), bytes);
 }

@@ -44,9 +44,5 @@ bool VexoPad::validateBytes (const juce::Array<juce::uint8>& bytes) const
 
 bool VexoPad::fromBytes (const juce::Array<juce::uint8>& bytes)
 {
-    if (!validateBytes (bytes))
-        return false;
-
-    loadLayout (recordLayout(), bytes);
-    return true;
+    return loadLayout (recordLayout(), bytes);
 }

@@ -55,9 +55,5 @@ bool VexoSwitch::validateBytes (const juce::Array<juce::uint8>& bytes) const
 
 bool VexoSwitch::fromBytes (const juce::Array<juce::uint8>& bytes)
 {
-    if (!validateBytes (bytes))
-        return false;
-
-    loadLayout (recordLayout(), bytes);
-    return true;
+    return loadLayout (recordLayout(), bytes);
 }
