@@ -7,33 +7,47 @@ if(VEXOB_FUZZ)
     target_compile_options(vexob_warnings INTERFACE -fsanitize=fuzzer-no-link)
 endif()
 
-# vexob_library(<target> <folder> [LINKS <libs...>] [EXCLUDE <file names...>])
-# One static library per subsystem folder, made of every source in that folder. Headers are
-# included by their path below src/ ("model/VexoPad.h").
+# vexob_library(<target> <folder> [NO_GUI] [LINKS <libs...>] [EXCLUDE <file names...>]
+#               [EXCLUDE_FOLDERS <subfolders...>])
+# One static library per layer folder, made of every source in that folder and its subfolders
+# (but those named in EXCLUDE_FOLDERS, which form libraries of their own). Headers are included by
+# their path below src/ ("model/VexoPad.h"). A NO_GUI library links only JUCE's modules without a
+# display, and a GUI include in its sources stops the build.
 function(vexob_library target folder)
-    cmake_parse_arguments(ARG "" "" "LINKS;EXCLUDE" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS
-        "${folder}/*.cpp" "${folder}/*.h")
+    cmake_parse_arguments(ARG "NO_GUI" "" "LINKS;EXCLUDE;EXCLUDE_FOLDERS" ${ARGN})
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${folder}/*.cpp" "${folder}/*.h")
     foreach(excluded IN LISTS ARG_EXCLUDE)
         list(FILTER sources EXCLUDE REGEX "/${excluded}$")
     endforeach()
+    foreach(excluded IN LISTS ARG_EXCLUDE_FOLDERS)
+        list(FILTER sources EXCLUDE REGEX "^${folder}/${excluded}/")
+    endforeach()
     list(FILTER sources INCLUDE REGEX "\\.cpp$")
+    if(ARG_NO_GUI)
+        set(juce_library vexob_juce_core)
+    else()
+        set(juce_library vexob_juce_gui)
+    endif()
     if(sources)
         add_library(${target} STATIC ${sources})
         target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}/src")
-        target_link_libraries(${target} PUBLIC vexob_juce ${ARG_LINKS} PRIVATE vexob_warnings)
+        if(ARG_NO_GUI)
+            target_include_directories(${target} BEFORE PRIVATE "${VEXOB_NO_GUI_INCLUDES}")
+        endif()
+        target_link_libraries(${target} PUBLIC ${juce_library} ${ARG_LINKS} PRIVATE vexob_warnings)
     else()
         # A folder with headers only (or nothing yet) still gives dependants its include path.
         add_library(${target} INTERFACE)
         target_include_directories(${target} INTERFACE "${PROJECT_SOURCE_DIR}/src")
-        target_link_libraries(${target} INTERFACE vexob_juce ${ARG_LINKS})
+        target_link_libraries(${target} INTERFACE ${juce_library} ${ARG_LINKS})
     endif()
 endfunction()
 
-# vexob_test_suite(<target> LABEL <label> FOLDERS <folders...> LINKS <libs...>)
-# One GoogleTest executable per subsystem; the tests are discovered when CTest runs.
+# vexob_test_suite(<target> LABEL <label> [NO_GUI] FOLDERS <folders...> LINKS <libs...>)
+# One GoogleTest executable per layer; the tests are discovered when CTest runs. The tests of a
+# NO_GUI layer may not include JUCE's GUI modules either.
 function(vexob_test_suite target)
-    cmake_parse_arguments(ARG "" "LABEL" "FOLDERS;LINKS" ${ARGN})
+    cmake_parse_arguments(ARG "NO_GUI" "LABEL" "FOLDERS;LINKS" ${ARGN})
     set(sources)
     foreach(folder IN LISTS ARG_FOLDERS)
         file(GLOB found CONFIGURE_DEPENDS "${folder}/*.cpp" "${folder}/*.h")
@@ -45,6 +59,9 @@ function(vexob_test_suite target)
     endif()
     add_executable(${target} ${sources})
     target_link_libraries(${target} PRIVATE vexob_test_support ${ARG_LINKS} vexob_warnings)
+    if(ARG_NO_GUI)
+        target_include_directories(${target} BEFORE PRIVATE "${VEXOB_NO_GUI_INCLUDES}")
+    endif()
     gtest_discover_tests(${target}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60

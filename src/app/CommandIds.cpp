@@ -1,6 +1,6 @@
 #include "app/CommandIds.h"
 
-#include "app/UiText.h"
+#include "text/UiText.h"
 
 #include <vector>
 

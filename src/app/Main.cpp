@@ -1,3 +1,29 @@
+#include "app/NativeDesktopInteraction.h"
 #include "app/VexoBEditorApplication.h"
+#include "engine/JuceMidiPortSystem.h"
+#include "simulation/SimulatedDevicePortSystem.h"
 
-START_JUCE_APPLICATION (VexoBEditorApplication)
+namespace
+{
+// VEXOB_SIMULATED_DEVICE=1 puts a simulated device on "VexoB Remote" in place of the system's
+// MIDI ports, for running the program without hardware.
+std::shared_ptr<MidiPortSystem> portSystemChosenByEnvironment()
+{
+    if (juce::SystemStats::getEnvironmentVariable ("VEXOB_SIMULATED_DEVICE", {}) == "1")
+        return std::make_shared<SimulatedDevicePortSystem>();
+    return std::make_shared<JuceMidiPortSystem>();
+}
+
+// The program itself: the real desktop, and the ports the environment asks for.
+class ProgramApplication final : public VexoBEditorApplication
+{
+public:
+    ProgramApplication()
+        : VexoBEditorApplication (std::make_unique<NativeDesktopInteraction>(),
+                                  portSystemChosenByEnvironment())
+    {
+    }
+};
+} // namespace
+
+START_JUCE_APPLICATION (ProgramApplication)

@@ -1,9 +1,9 @@
 #include "app/MainWindow.h"
 
 #include "app/CommandIds.h"
-#include "app/UiText.h"
 #include "app/VexoEditorApplication.h"
 #include "engine/VexoSysEx.h"
+#include "text/UiText.h"
 
 namespace
 {
@@ -62,13 +62,13 @@ bool MainWindow::confirmSave()
     if (app == nullptr)
         return true;
 
-    // The title bar's close button still reaches a window while its question, or the file chooser
-    // behind Yes, is up. A second question about the same window would let the window be closed
-    // under the first, which still uses it once answered.
-    if (questionShowing)
+    // The title bar's close button, and a quit, still reach a window while one of its modal boxes
+    // (this question, or a Save or Save As file chooser) is up. Closing the window then would
+    // destroy it under the box, which still uses it once answered, so it stays.
+    if (modalBoxShowing)
         return false;
 
-    const juce::ScopedValueSetter<bool> showing (questionShowing, true);
+    const juce::ScopedValueSetter<bool> showing (modalBoxShowing, true);
 
     switch (app->getDesktop().askYesNoCancel (UiText::saveDocumentTitle,
                                               UiText::saveDocumentQuestion + displayName))
@@ -98,6 +98,8 @@ bool MainWindow::saveAs()
     if (app == nullptr)
         return false;
 
+    // While the chooser is up, this window refuses to close (see confirmSave).
+    const juce::ScopedValueSetter<bool> choosing (modalBoxShowing, true);
     const auto file = app->getDesktop().chooseFileToSave (UiText::saveAsChooserTitle, presetFilePattern);
     if (file == juce::File())
         return false;

@@ -21,8 +21,8 @@ public:
 
     // Asks whether to save the preset first; false only when the window must stay. Saying Yes and
     // then cancelling the file name keeps it too, as does a write that failed: nothing was saved.
-    // Asked again while its question is still up, it keeps the window and leaves the answer to
-    // the question already showing.
+    // Asked while its question or one of its file choosers is still up, it keeps the window and
+    // leaves the answer to the box already showing.
     bool confirmSave();
 
     // Save writes to the window's file when it still exists and otherwise asks for a name, as Save As
@@ -62,7 +62,7 @@ private:
     juce::String displayName;
     EditorPreset::Ptr preset;
     VexoEditorEngine::Ptr engine;
-    bool questionShowing = false;
+    bool modalBoxShowing = false;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
 };

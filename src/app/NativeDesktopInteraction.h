@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DesktopInteraction.h"
+#include "services/DesktopInteraction.h"
 
 // The desktop's own boxes and choosers (JUCE's where the platform has none).
 class NativeDesktopInteraction final : public DesktopInteraction

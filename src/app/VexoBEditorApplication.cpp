@@ -1,16 +1,11 @@
 #include "app/VexoBEditorApplication.h"
 
-#include "app/NativeDesktopInteraction.h"
 #include "editor/MainContentComponent.h"
-#include "editor/SkinImages.h"
+#include "widgets/SkinImages.h"
 
-VexoBEditorApplication::VexoBEditorApplication()
-    : VexoBEditorApplication (std::make_unique<NativeDesktopInteraction>())
-{
-}
-
-VexoBEditorApplication::VexoBEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse)
-    : VexoEditorApplication (std::move (desktopToUse))
+VexoBEditorApplication::VexoBEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse,
+                                                std::shared_ptr<MidiPortSystem> portSystemToUse)
+    : VexoEditorApplication (std::move (desktopToUse), std::move (portSystemToUse))
 {
 }
 

@@ -8,8 +8,8 @@
 class VexoBEditorApplication : public VexoEditorApplication
 {
 public:
-    VexoBEditorApplication();
-    explicit VexoBEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse);
+    VexoBEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse,
+                            std::shared_ptr<MidiPortSystem> portSystemToUse);
     ~VexoBEditorApplication() override;
 
     const juce::String getApplicationName() override { return "VexoB Editor"; }

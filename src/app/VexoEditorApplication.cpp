@@ -1,12 +1,14 @@
 #include "app/VexoEditorApplication.h"
 
 #include "app/CommandIds.h"
-#include "app/UiText.h"
+#include "text/UiText.h"
 
-VexoEditorApplication::VexoEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse)
+VexoEditorApplication::VexoEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse,
+                                              std::shared_ptr<MidiPortSystem> portSystemToUse)
     : desktop (std::move (desktopToUse))
+    , portSystem (std::move (portSystemToUse))
 {
-    jassert (desktop != nullptr);
+    jassert (desktop != nullptr && portSystem != nullptr);
 }
 
 VexoEditorApplication::~VexoEditorApplication() = default;
@@ -24,7 +26,7 @@ const juce::String& VexoEditorApplication::getUserGuideFileName()
 
 void VexoEditorApplication::initialise (const juce::String& commandLine)
 {
-    midiManager = new MidiManager();
+    midiManager = new MidiManager (portSystem);
     windowManager = new WindowManager();
 
     commandManager = std::make_unique<juce::ApplicationCommandManager>();
@@ -264,6 +266,28 @@ void VexoEditorApplication::showSendMultiplePresetsWindow() {}
 void VexoEditorApplication::closeSendMultiplePresetsWindow() {}
 void VexoEditorApplication::showGlobalSettingsWindow() {}
 void VexoEditorApplication::closeGlobalSettingsWindow() {}
+
+void VexoEditorApplication::closeToolWindow (ToolWindowKind kind)
+{
+    switch (kind)
+    {
+        case ToolWindowKind::loadFromHardware:
+            closeGetPresetWindow();
+            break;
+        case ToolWindowKind::sendMultiplePresets:
+            closeSendMultiplePresetsWindow();
+            break;
+        case ToolWindowKind::midiSetup:
+            closeMidiSetupWindow();
+            break;
+        case ToolWindowKind::globalSettings:
+            closeGlobalSettingsWindow();
+            break;
+        case ToolWindowKind::about:
+            // The About box is only ever hidden; it lives as long as the program.
+            break;
+    }
+}
 
 void VexoEditorApplication::sendPresetResult (EditorPreset::Ptr, int result)
 {

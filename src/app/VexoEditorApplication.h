@@ -1,18 +1,24 @@
 #pragma once
 
-#include "app/DesktopInteraction.h"
 #include "app/MainMenuModel.h"
 #include "app/MainWindow.h"
 #include "app/WindowManager.h"
 #include "engine/MidiManager.h"
 #include "engine/VexoEditorEngine.h"
+#include "services/ApplicationServices.h"
+#include "services/DesktopInteraction.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <memory>
+
 // The application of the series: starts and stops the program, owns its long-lived parts, answers
 // the commands that need no document and turns the engine's results into messages. The model's
-// application supplies the engine, the presets and the editor.
-class VexoEditorApplication : public juce::JUCEApplication, public VexoEditorEngine::Listener
+// application supplies the engine, the presets and the editor. The windows below the application
+// reach it through the services it offers them.
+class VexoEditorApplication : public juce::JUCEApplication,
+                              public VexoEditorEngine::Listener,
+                              public ApplicationServices
 {
 public:
     ~VexoEditorApplication() override;
@@ -38,20 +44,20 @@ public:
 
     // A main window on the factory preset.
     virtual void newPreset() = 0;
-    virtual void openMainWindow (EditorPreset::Ptr preset) = 0;
+    void openMainWindow (EditorPreset::Ptr preset) override = 0;
 
     // A main window on the file; the load's outcome is reported when it arrives.
     virtual void openPresetFile (const juce::File& file) = 0;
 
     // Null until ensureEngine.
-    virtual VexoEditorEngine::Ptr getEngine() const = 0;
+    VexoEditorEngine::Ptr getEngine() const override = 0;
     virtual void ensureEngine() = 0;
 
     // A new preset holding the factory preset that the program carries.
-    virtual EditorPreset::Ptr createDefaultPreset() = 0;
+    EditorPreset::Ptr createDefaultPreset() override = 0;
 
     // The About box's picture, 501 x 275.
-    virtual juce::Image getLogoImage() const = 0;
+    juce::Image getLogoImage() const override = 0;
 
     virtual juce::String getMidiInputDeviceName() const = 0;
     virtual juce::String getMidiOutputDeviceName() const = 0;
@@ -68,10 +74,10 @@ public:
     void openUserGuide();
 
     // A warning box titled with the application's name; returns at once.
-    void showMessage (const juce::String& text);
+    void showMessage (const juce::String& text) override;
 
     void showAboutWindow();
-    void showMidiSetupWindow();
+    void showMidiSetupWindow() override;
     void closeMidiSetupWindow();
     void showLoadFromHardwareWindow();
     void closeGetPresetWindow();
@@ -79,22 +85,26 @@ public:
     void closeSendMultiplePresetsWindow();
     void showGlobalSettingsWindow();
     void closeGlobalSettingsWindow();
+    void closeToolWindow (ToolWindowKind kind) override;
 
     void sendPresetResult (EditorPreset::Ptr preset, int result) override;
     void requestPresetResult (int result) override;
     void openPresetFileResult (int result) override;
     void savePresetFileResult (int result) override;
 
-    MidiManager::Ptr getMidiManager() const { return midiManager; }
+    MidiManager::Ptr getMidiManager() const override { return midiManager; }
     WindowManager* getWindowManager() const { return windowManager.get(); }
     juce::ApplicationCommandManager* getCommandManager() const { return commandManager.get(); }
     MainMenuModel* getMenuModel() const { return menuModel.get(); }
-    DesktopInteraction& getDesktop() const { return *desktop; }
+    DesktopInteraction& getDesktop() const override { return *desktop; }
 
     static const juce::String& getUserGuideFileName();
 
 protected:
-    explicit VexoEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse);
+    // The desktop's boxes and choosers, and the MIDI ports the program talks through: the
+    // platform's, or a simulated device's.
+    VexoEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse,
+                           std::shared_ptr<MidiPortSystem> portSystemToUse);
 
     // Where the user guide and the program's other documents live: the bundle's Resources folder
     // on macOS, a Resources folder beside the executable elsewhere.
@@ -113,6 +123,7 @@ private:
     WindowManager::Ptr windowManager;
     MidiManager::Ptr midiManager;
     std::unique_ptr<DesktopInteraction> desktop;
+    std::shared_ptr<MidiPortSystem> portSystem;
     bool quitInProgress = false;
 
     JUCE_DECLARE_NON_COPYABLE (VexoEditorApplication)

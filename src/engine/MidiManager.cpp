@@ -1,8 +1,6 @@
 #include "engine/MidiManager.h"
 
 #include "engine/JuceMidiPortSystem.h"
-#include "engine/SimulatedVexoBDevice.h"
-#include "engine/VirtualMidiPortSystem.h"
 
 #include <exception>
 
@@ -59,20 +57,6 @@ public:
 
 namespace
 {
-// The virtual bus with one simulated device on it; the device leaves the bus before the bus goes.
-class SimulatedPortSystem : public VirtualMidiPortSystem
-{
-public:
-    SimulatedPortSystem()
-        : device (std::make_unique<SimulatedVexoBDevice> (*this))
-    {
-    }
-    ~SimulatedPortSystem() override { device.reset(); }
-
-private:
-    std::unique_ptr<SimulatedVexoBDevice> device;
-};
-
 bool containsName (const juce::Array<juce::MidiDeviceInfo>& devices, const juce::String& name)
 {
     for (const auto& device : devices)
@@ -81,18 +65,6 @@ bool containsName (const juce::Array<juce::MidiDeviceInfo>& devices, const juce:
     return false;
 }
 } // namespace
-
-std::shared_ptr<MidiPortSystem> MidiManager::createPortSystemFromEnvironment()
-{
-    if (juce::SystemStats::getEnvironmentVariable ("VEXOB_SIMULATED_DEVICE", {}) == "1")
-        return std::make_shared<SimulatedPortSystem>();
-    return std::make_shared<JuceMidiPortSystem>();
-}
-
-MidiManager::MidiManager()
-    : MidiManager (createPortSystemFromEnvironment())
-{
-}
 
 MidiManager::MidiManager (std::shared_ptr<MidiPortSystem> system, int watchIntervalMs)
     : portSystem (std::move (system))

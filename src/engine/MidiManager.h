@@ -35,16 +35,10 @@ public:
         virtual void outputDevicesReconnected (const juce::StringArray& /*names*/) {}
     };
 
-    // Real ports, or the simulated device when the environment variable VEXOB_SIMULATED_DEVICE is
-    // "1" (see createPortSystemFromEnvironment).
-    MidiManager();
+    // The ports of the given system: the platform's (JuceMidiPortSystem) or a simulated one.
     explicit MidiManager (std::shared_ptr<MidiPortSystem> portSystem,
                           int watchIntervalMs = defaultWatchIntervalMs);
     ~MidiManager() override;
-
-    // The port system the environment asks for: the virtual bus with a simulated device whose
-    // ports are both named "VexoB Remote" when VEXOB_SIMULATED_DEVICE=1, the system's ports otherwise.
-    static std::shared_ptr<MidiPortSystem> createPortSystemFromEnvironment();
 
     void openInput (const juce::String& name);
     void openOutput (const juce::String& name);

@@ -1,23 +1,24 @@
 #pragma once
 
-#include "FakeDesktopInteraction.h"
 #include "app/CommandIds.h"
 #include "app/VexoBEditorApplication.h"
 #include "engine/FactoryPreset.h"
 #include "model/VexoEditorPreset.h"
+#include "simulation/SimulatedDevicePortSystem.h"
+#include "support/FakeDesktopInteraction.h"
 #include "support/MessageLoop.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-// The real application with the desktop replaced, its resource folder in a scratch folder and its
-// quit recorded instead of ending the test's message loop.
+// The real application with the desktop replaced, a simulated device in place of the MIDI ports,
+// its resource folder in a scratch folder and its quit recorded instead of ending the test's
+// message loop.
 class TestApplication final : public VexoBEditorApplication
 {
 public:
-    TestApplication (std::unique_ptr<DesktopInteraction> desktopToUse, juce::File resources)
-        : VexoBEditorApplication (std::move (desktopToUse))
+    TestApplication (std::unique_ptr<DesktopInteraction> desktopToUse, std::shared_ptr<MidiPortSystem> ports,
+                     juce::File resources)
+        : VexoBEditorApplication (std::move (desktopToUse), std::move (ports))
         , resourcesFolder (std::move (resources))
     {
     }
@@ -37,16 +38,15 @@ class ApplicationTest : public testing::Test
 protected:
     void SetUp() override
     {
-        // The simulated device, so that no test depends on the machine's MIDI ports.
-        ::setenv ("VEXOB_SIMULATED_DEVICE", "1", 1);
-
         folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
                      .getChildFile ("vexob-app-tests-" + juce::Uuid().toString());
         ASSERT_TRUE (folder.createDirectory());
 
         auto fake = std::make_unique<FakeDesktopInteraction>();
         desktop = fake.get();
-        app = std::make_unique<TestApplication> (std::move (fake), folder.getChildFile ("Resources"));
+        // The simulated device, so that no test depends on the machine's MIDI ports.
+        ports = std::make_shared<SimulatedDevicePortSystem>();
+        app = std::make_unique<TestApplication> (std::move (fake), ports, folder.getChildFile ("Resources"));
     }
 
     void TearDown() override
@@ -123,7 +123,10 @@ protected:
         return block;
     }
 
+    SimulatedVexoBDevice& device() const { return ports->getDevice(); }
+
     juce::File folder;
+    std::shared_ptr<SimulatedDevicePortSystem> ports;
     FakeDesktopInteraction* desktop = nullptr;
     std::unique_ptr<TestApplication> app;
     bool started = false;

@@ -303,3 +303,36 @@ TEST_F (MainWindows, AClosePressedWhileOpeningAFileLeavesTheWindowToTheOpen)
     EXPECT_EQ (window (0)->getPath(), file.getFullPathName());
     EXPECT_EQ (nameOf (window (0)->getPreset()), "NEXT    ");
 }
+
+// The title bar's close button and a quit still reach a window while its Save As chooser is up.
+// The window must not be destroyed under the chooser, which writes through it once a file is
+// picked.
+TEST_F (MainWindows, AWindowWhoseSaveChooserIsUpIsNeitherClosedNorQuitUnderIt)
+{
+    start();
+    invoke (CommandIds::newPreset);
+    ASSERT_TRUE (rename (window (1), "KEEP"));
+    const auto file = folder.getChildFile ("Chosen.vexob");
+
+    desktop->filesToSave = {file};
+    desktop->answers = {Answer::no};
+    desktop->whileChoosing = [this] { window (1)->closeButtonPressed(); };
+    EXPECT_TRUE (window (1)->saveAs());
+
+    ASSERT_EQ (numWindows(), 2);
+    EXPECT_EQ (window (1)->getDisplayName(), "Chosen.vexob");
+    EXPECT_EQ (presetNameInFile (file), "KEEP    ");
+    EXPECT_TRUE (desktop->questions.empty());
+
+    // A quit while the chooser is up stops at that window, which stays with its preset.
+    desktop->answers = {Answer::no};
+    desktop->filesToSave = {folder.getChildFile ("Second.vexob")};
+    desktop->whileChoosing = [this] { invoke (CommandIds::quit); };
+    auto* chooserWindow = window (1);
+    EXPECT_TRUE (chooserWindow->saveAs());
+
+    EXPECT_EQ (app->quitCount, 0);
+    ASSERT_EQ (numWindows(), 1);
+    EXPECT_EQ (window (0), chooserWindow);
+    EXPECT_EQ (presetNameInFile (folder.getChildFile ("Second.vexob")), "KEEP    ");
+}

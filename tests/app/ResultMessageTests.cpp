@@ -69,3 +69,17 @@ TEST_F (ResultMessages, ASendWithoutAnOpenPortReportsNoDevice)
     EXPECT_EQ (desktop->warnings[0].text,
                "MIDI Device is not found.  Verify MIDI Settings in the MIDI Setup window.");
 }
+
+// The application talks to whatever port system it was handed; here a device the test silenced.
+TEST_F (ResultMessages, ASilentDeviceThatWasHandedInReportsNoAcknowledgement)
+{
+    start();
+    device().setSilent (true);
+    app->getEngine()->setReplyTimeout (100);
+
+    app->getEngine()->sendPreset (5, window (0)->getPreset());
+
+    ASSERT_TRUE (waitForWarnings (1));
+    EXPECT_EQ (desktop->warnings[0].text, "No Preset Acknowledgement returned. Verify Midi Input Settings.");
+    EXPECT_EQ (device().getNumMessagesReceived(), 1);
+}

@@ -1,7 +1,7 @@
 #include "RunningProgram.h"
 #include "engine/VexoBEditorEngine.h"
-#include "engine/VirtualMidiPortSystem.h"
 #include "model/VexoEditorPreset.h"
+#include "simulation/VirtualMidiPortSystem.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "engine/MidiManager.h"
-#include "engine/SimulatedVexoBDevice.h"
 #include "engine/VexoBEditorEngine.h"
-#include "engine/VirtualMidiPortSystem.h"
+#include "simulation/SimulatedDevicePortSystem.h"
+#include "simulation/SimulatedVexoBDevice.h"
+#include "simulation/VirtualMidiPortSystem.h"
 #include "support/MessageLoop.h"
 
 #include <gtest/gtest.h>

@@ -400,11 +400,9 @@ TEST (VexoEditorEngine, CopyControlOnlyBetweenControlsOfOneKind)
     EXPECT_EQ (toVector (knob->toBytes()), knobBefore);
 }
 
-TEST (VexoEditorEngine, EnvironmentSwitchConnectsTheSimulatedDevice)
+TEST (VexoEditorEngine, TheSimulatedPortSystemConnectsTheDeviceOnItsDefaultPorts)
 {
-    ::setenv ("VEXOB_SIMULATED_DEVICE", "1", 1);
-    MidiManager::Ptr manager = new MidiManager();
-    ::unsetenv ("VEXOB_SIMULATED_DEVICE");
+    MidiManager::Ptr manager = new MidiManager (std::make_shared<SimulatedDevicePortSystem>());
 
     manager->openInput ("VexoB Remote");
     manager->openOutput ("VexoB Remote");

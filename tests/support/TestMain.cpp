@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include <juce_gui_basics/juce_gui_basics.h>
+#include <juce_events/juce_events.h>
 
 #if JUCE_LINUX || JUCE_BSD
 #include <dlfcn.h>
@@ -23,9 +23,9 @@ static void ignoreXErrorsLikeTheProgram()
 int main (int argc, char** argv)
 {
     testing::InitGoogleTest (&argc, argv);
-   #if JUCE_LINUX || JUCE_BSD
+#if JUCE_LINUX || JUCE_BSD
     ignoreXErrorsLikeTheProgram();
-   #endif
+#endif
     // The message manager belongs to this thread for the whole run, as it would in the program.
     juce::ScopedJuceInitialiser_GUI juce;
     return RUN_ALL_TESTS();

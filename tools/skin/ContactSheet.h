@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/SkinImages.h"
+#include "widgets/SkinImages.h"
 
 #include <vector>
 

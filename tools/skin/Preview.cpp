@@ -1,8 +1,8 @@
 #include "skin/Preview.h"
 
-#include "app/UiText.h"
 #include "skin/DeviceLayout.h"
 #include "skin/SkinRenderer.h"
+#include "text/UiText.h"
 
 namespace skin
 {

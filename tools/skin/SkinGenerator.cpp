@@ -1,10 +1,10 @@
 // Draws the program's skin into PNG files, one per image of the catalogue, plus a contact sheet.
 // It runs at build time without a display: everything is rendered in software.
 
-#include "editor/SkinImages.h"
 #include "skin/ContactSheet.h"
 #include "skin/Preview.h"
 #include "skin/SkinRenderer.h"
+#include "widgets/SkinImages.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

@@ -1,8 +1,8 @@
 #include "skin/SkinRenderer.h"
 
-#include "app/UiText.h"
 #include "skin/DevicePainter.h"
 #include "skin/DialogPainter.h"
+#include "text/UiText.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/SkinImages.h"
+#include "widgets/SkinImages.h"
 
 // Draws the one image of the skin that the identifier names, at its catalogue size.
 juce::Image renderSkinImage (SkinImageId id);

@@ -1,8 +1,0 @@
-#include "editor/ReferenceCountedImageButton.h"
-
-ReferenceCountedImageButton::ReferenceCountedImageButton (const juce::String& name)
-    : juce::ImageButton (name)
-{
-}
-
-ReferenceCountedImageButton::~ReferenceCountedImageButton() = default;

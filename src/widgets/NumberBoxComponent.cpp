@@ -1,0 +1,163 @@
+#include "widgets/NumberBoxComponent.h"
+
+#include <limits>
+
+template <typename ValueType>
+NumberBoxComponent<ValueType>::NumberBoxComponent (const juce::String& name, ValueType minimum_,
+                                                   ValueType maximum_, ValueType initialValue)
+    : minimum (minimum_)
+    , maximum (maximum_)
+    , value (initialValue)
+{
+    // The name is the field's caption in the panels that show one.
+    setName (name);
+    setEditable (true, false, false);
+    setText (juce::String (initialValue), juce::dontSendNotification);
+}
+
+template <typename ValueType>
+NumberBoxComponent<ValueType>::~NumberBoxComponent() = default;
+
+template <typename ValueType>
+void NumberBoxComponent<ValueType>::setValue (ValueType newValue, juce::NotificationType notification)
+{
+    if (newValue < minimum || newValue > maximum)
+    {
+        showValue();
+        return;
+    }
+
+    value = newValue;
+    showValue();
+
+    if (notification == juce::dontSendNotification)
+        return;
+
+    // A listener may take itself out of the list while it is being told.
+    for (int i = listeners.size(); --i >= 0;)
+    {
+        i = juce::jmin (i, listeners.size() - 1);
+
+        if (i < 0)
+            break;
+
+        listeners.getUnchecked (i)->numberBoxChanged (this);
+    }
+}
+
+template <typename ValueType>
+void NumberBoxComponent<ValueType>::showValue()
+{
+    // Setting the text closes an open editor, which would otherwise take its half-typed text as
+    // an entry in the middle of this call; a number set from outside replaces the edit instead.
+    if (isBeingEdited())
+    {
+        const juce::ScopedValueSetter<bool> dropping (droppingEdit, true);
+        hideEditor (true);
+    }
+
+    const juce::String text (value);
+    setText (text, juce::dontSendNotification);
+
+    // The label skips a text it believes it shows already, but the value it is bound to may
+    // have been changed by someone else in the meantime: give it the number back.
+    if (getTextValue().toString() != text)
+        getTextValue() = text;
+}
+
+template <typename ValueType>
+void NumberBoxComponent<ValueType>::addListener (Listener* listener)
+{
+    listeners.addIfNotAlreadyThere (listener);
+}
+
+template <typename ValueType>
+ValueType NumberBoxComponent<ValueType>::readNumber (const juce::String& text)
+{
+    auto p = text.getCharPointer();
+
+    while (p.isWhitespace())
+        ++p;
+
+    bool negative = false;
+
+    if (*p == '-' || *p == '+')
+    {
+        negative = *p == '-';
+        ++p;
+    }
+
+    // Accumulate the magnitude, stopping one past the largest the type can hold either way.
+    using Limits = std::numeric_limits<ValueType>;
+    const juce::int64 ceiling = (juce::int64)Limits::max() + 1;
+    juce::int64 magnitude = 0;
+
+    while (p.isDigit())
+    {
+        magnitude = juce::jmin (ceiling, magnitude * 10 + (juce::int64) (*p - '0'));
+        ++p;
+    }
+
+    const auto signedValue = negative ? -magnitude : magnitude;
+    return (ValueType)juce::jlimit ((juce::int64)Limits::min(), (juce::int64)Limits::max(), signedValue);
+}
+
+template <typename ValueType>
+void NumberBoxComponent<ValueType>::paint (juce::Graphics& g)
+{
+    if (editing)
+        return;
+
+    g.fillAll (findColour (juce::Label::backgroundColourId));
+    g.setColour (findColour (juce::Label::textColourId));
+    g.setFont (getFont());
+    g.drawText (juce::String (value), 5, 0, getWidth(), getHeight(), juce::Justification::left, false);
+}
+
+template <typename ValueType>
+void NumberBoxComponent<ValueType>::editorShown (juce::TextEditor* editor)
+{
+    editor->setLookAndFeel (&getLookAndFeel());
+    editing = true;
+
+    editor->setColour (juce::Label::backgroundColourId, juce::Colours::transparentBlack);
+    editor->setColour (juce::TextEditor::textColourId, findColour (juce::Label::textColourId));
+    editor->setColour (juce::TextEditor::highlightedTextColourId, findColour (juce::Label::textColourId));
+
+    editor->setInputRestrictions (0, "0123456789-+");
+    editor->setMultiLine (false, true);
+    editor->setScrollbarsShown (false);
+    editor->setCaretVisible (true);
+    editor->moveCaretToEnd();
+
+    // Quietly: announced, the change would reach the label, and a label without the keyboard
+    // focus takes any change as the end of the edit and deletes the editor while it is still
+    // being shown.
+    editor->setText (juce::String (value), false);
+    editor->selectAll();
+}
+
+template <typename ValueType>
+void NumberBoxComponent<ValueType>::editorAboutToBeHidden (juce::TextEditor* editor)
+{
+    editing = false;
+
+    if (droppingEdit)
+        return;
+
+    if (getText().isEmpty())
+        showValue();
+    else
+        setValue (readNumber (editor->getText()), juce::sendNotificationSync);
+}
+
+template <typename ValueType>
+void NumberBoxComponent<ValueType>::valueChanged (juce::Value& textValue)
+{
+    // The text may be bound to a value that others write: follow it, and put the current number
+    // back when what they wrote is out of range.
+    setValue (readNumber (textValue.toString()), juce::sendNotificationAsync);
+    juce::Label::valueChanged (textValue);
+}
+
+template class NumberBoxComponent<int>;
