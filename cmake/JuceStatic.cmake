@@ -47,6 +47,7 @@ target_compile_definitions(vexob_juce_core PRIVATE ${vexob_juce_settings})
 vexob_juce_library_properties(vexob_juce_core)
 
 # --- The GUI modules ------------------------------------------------------------------------------
+if(VEXOB_GUI)
 # Their module targets would bring the modules they depend on along (and compile them a second
 # time), so only each module's own sources, definitions and system libraries are taken.
 set(vexob_juce_gui_modules juce_graphics juce_gui_basics juce_gui_extra)
@@ -63,6 +64,7 @@ foreach(module IN LISTS vexob_juce_gui_modules)
 endforeach()
 target_compile_definitions(vexob_juce_gui PRIVATE ${vexob_juce_settings})
 vexob_juce_library_properties(vexob_juce_gui)
+endif()
 
 # Sources of our own libraries that must stay without a display see these headers instead of
 # JUCE's GUI modules, so a GUI include there stops the build with a clear message.

@@ -121,14 +121,15 @@ TEST (ToolWindowHolder, AWindowReleasedFromItsOwnCallbackGoesOnlyAfterTheCallbac
     auto& window = holder.getOrMake ([&] { return new CountedWindow (gone); });
     holder.show();
 
-    bool goneDuringClick = true;
+    bool goneDuringClick = true, clicked = false;
     window.onOwnClick = [&]
     {
         holder.release();
         goneDuringClick = gone;
+        clicked = true;
     };
     window.button.triggerClick();
-    testing_support::pumpUntil ([&] { return window.clickFinished; }, 2000);
+    ASSERT_TRUE (testing_support::pumpUntil ([&] { return clicked; }, 2000));
 
     EXPECT_FALSE (goneDuringClick);
     EXPECT_FALSE (holder.exists());
