@@ -12,12 +12,13 @@ VexoBEditorPreset::Ptr makePreset()
 
     for (int i = 0; i < ControlBank::numPads; ++i)
     {
-        preset->getPad (i)->setParameterValue ("MIDI Note", 36 + i);
-        preset->getPad (i)->setParameterValue ("Color On", i % 17);
-        preset->getSequencer()->getTrack (i)->setParameterValue ("Step: 1", 100);
+        preset->getPad (i)->setParameterValue (VexoPad::Param::midiNote, 36 + i);
+        preset->getPad (i)->setParameterValue (VexoPad::Param::colorOn, i % 17);
+        preset->getSequencer()->getTrack (i)->setParameterValue (
+            VexoBSequencerTrack::getStepParameterName (1), 100);
     }
 
-    preset->getTransport()->setParameterValue ("BPM", 120);
+    preset->getTransport()->setParameterValue (VexoTransport::Param::bpm, 120);
     return preset;
 }
 
