@@ -58,8 +58,31 @@ void presetFromRefusedBytes (benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize (target.fromBytes (block));
 }
+// A new preset built and released again, as every new document, device read and file check used to.
+void presetNewAndRelease (benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        VexoBEditorPreset::Ptr preset = new VexoBEditorPreset();
+        benchmark::DoNotOptimize (preset.get());
+    }
+}
+
+// What checking a block costs when a preset has to be built for it.
+void presetValidateOnNewPreset (benchmark::State& state)
+{
+    const auto block = makePreset()->toBytes();
+
+    for (auto _ : state)
+    {
+        VexoBEditorPreset::Ptr preset = new VexoBEditorPreset();
+        benchmark::DoNotOptimize (preset->validateBytes (block));
+    }
+}
 } // namespace
 
+BENCHMARK (presetNewAndRelease);
+BENCHMARK (presetValidateOnNewPreset);
 BENCHMARK (presetToBytes);
 BENCHMARK (presetValidateBytes);
 BENCHMARK (presetFromBytes);
