@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <cstdlib>
 
-// Any bytes given to a preset are either refused without a trace or loaded so that they survive a
-// round trip through a second preset.
+// Any bytes given to a preset are either refused without a trace or loaded so that a round trip
+// through a second preset keeps them. The first round trip may still change how the name is held
+// (a zero byte adds nothing, and the name comes back padded with spaces); from then on a round trip
+// changes nothing at all.
 extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
 {
     if (size > 16384)
@@ -36,7 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
     if (loaded.size() != VexoBEditorPreset::dataSize || !preset->validateBytes (loaded))
         abort();
 
-    if (!copy->fromBytes (loaded) || copy->toBytes() != loaded || copy->getName() != preset->getName())
+    if (!copy->fromBytes (loaded) || copy->toBytes() != loaded)
+        abort();
+
+    const auto settledName = copy->getName();
+
+    if (!preset->fromBytes (copy->toBytes()) || preset->toBytes() != loaded ||
+        preset->getName() != settledName)
         abort();
 
     return 0;

@@ -12,12 +12,13 @@ VexoBEditorPreset::Ptr makePreset()
 
     for (int i = 0; i < ControlBank::numPads; ++i)
     {
-        preset->getPad (i)->setParameterValue ("MIDI Note", 36 + i);
-        preset->getPad (i)->setParameterValue ("Color On", i % 17);
-        preset->getSequencer()->getTrack (i)->setParameterValue ("Step: 1", 100);
+        preset->getPad (i)->setParameterValue (VexoPad::Param::midiNote, 36 + i);
+        preset->getPad (i)->setParameterValue (VexoPad::Param::colorOn, i % 17);
+        preset->getSequencer()->getTrack (i)->setParameterValue (
+            VexoBSequencerTrack::getStepParameterName (1), 100);
     }
 
-    preset->getTransport()->setParameterValue ("BPM", 120);
+    preset->getTransport()->setParameterValue (VexoTransport::Param::bpm, 120);
     return preset;
 }
 
@@ -57,8 +58,31 @@ void presetFromRefusedBytes (benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize (target.fromBytes (block));
 }
+// A new preset built and released again, as every new document, device read and file check used to.
+void presetNewAndRelease (benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        VexoBEditorPreset::Ptr preset = new VexoBEditorPreset();
+        benchmark::DoNotOptimize (preset.get());
+    }
+}
+
+// What checking a block costs when a preset has to be built for it.
+void presetValidateOnNewPreset (benchmark::State& state)
+{
+    const auto block = makePreset()->toBytes();
+
+    for (auto _ : state)
+    {
+        VexoBEditorPreset::Ptr preset = new VexoBEditorPreset();
+        benchmark::DoNotOptimize (preset->validateBytes (block));
+    }
+}
 } // namespace
 
+BENCHMARK (presetNewAndRelease);
+BENCHMARK (presetValidateOnNewPreset);
 BENCHMARK (presetToBytes);
 BENCHMARK (presetValidateBytes);
 BENCHMARK (presetFromBytes);

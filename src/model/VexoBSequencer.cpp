@@ -4,6 +4,8 @@
 
 namespace
 {
+using Param = VexoBSequencer::Param;
+
 constexpr int lengthByte = 0;
 constexpr int startTypeByte = 1;
 
@@ -15,8 +17,8 @@ int trackOffset (int track)
 
 VexoBSequencer::VexoBSequencer()
 {
-    addParameter ("Sequence Length", 31, 0, 31);
-    addParameter ("Sequence StartType", 2, 0, 0);
+    addParameter (Param::sequenceLength, 31, 0, 31);
+    addParameter (Param::sequenceStartType, 2, 0, 0);
 
     for (int i = 0; i < numTracks; ++i)
         tracks.add (new VexoBSequencerTrack());
@@ -42,8 +44,8 @@ juce::Array<juce::uint8> VexoBSequencer::toBytes() const
 {
     juce::Array<juce::uint8> bytes;
     bytes.ensureStorageAllocated (recordSize);
-    bytes.add ((juce::uint8)getParameterInt ("Sequence Length"),
-               (juce::uint8)getParameterInt ("Sequence StartType"), (juce::uint8)0, (juce::uint8)0);
+    bytes.add ((juce::uint8)getParameterInt (Param::sequenceLength),
+               (juce::uint8)getParameterInt (Param::sequenceStartType), (juce::uint8)0, (juce::uint8)0);
 
     for (auto* track : tracks)
         bytes.addArray (track->toBytes());
@@ -56,8 +58,8 @@ bool VexoBSequencer::validateBytes (const juce::Array<juce::uint8>& bytes) const
     if (bytes.size() != recordSize)
         return false;
 
-    bool accepted = isWithinRange ("Sequence Length", (int)bytes[lengthByte]) &&
-                    isWithinRange ("Sequence StartType", (int)bytes[startTypeByte]) && bytes[2] == 0 &&
+    bool accepted = isWithinRange (Param::sequenceLength, (int)bytes[lengthByte]) &&
+                    isWithinRange (Param::sequenceStartType, (int)bytes[startTypeByte]) && bytes[2] == 0 &&
                     bytes[3] == 0;
 
     for (int t = 0; t < numTracks; ++t)
@@ -73,8 +75,8 @@ bool VexoBSequencer::fromBytes (const juce::Array<juce::uint8>& bytes)
     if (!validateBytes (bytes))
         return false;
 
-    setParameterValue ("Sequence Length", (int)bytes[lengthByte]);
-    setParameterValue ("Sequence StartType", (int)bytes[startTypeByte]);
+    setParameterValue (Param::sequenceLength, (int)bytes[lengthByte]);
+    setParameterValue (Param::sequenceStartType, (int)bytes[startTypeByte]);
 
     for (int t = 0; t < numTracks; ++t)
         tracks.getUnchecked (t)->fromBytes (

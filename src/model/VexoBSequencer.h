@@ -9,6 +9,14 @@ class VexoBSequencer : public virtual juce::ReferenceCountedObject, public virtu
 public:
     using Ptr = juce::ReferenceCountedObjectPtr<VexoBSequencer>;
 
+    // The names under which the sequencer's own parameters are bound, written and found, in the order
+    // the constructor declares them. Its steps belong to its tracks (VexoBSequencerTrack::Param).
+    struct Param
+    {
+        static constexpr const char* sequenceLength = "Sequence Length";
+        static constexpr const char* sequenceStartType = "Sequence StartType";
+    };
+
     static constexpr int numTracks = 64;
     static constexpr int headerSize = 4;
     static constexpr int recordSize = headerSize + numTracks * VexoBSequencerTrack::recordSize;

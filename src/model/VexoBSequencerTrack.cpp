@@ -26,7 +26,7 @@ VexoBSequencerTrack::VexoBSequencerTrack()
 
 juce::String VexoBSequencerTrack::getStepParameterName (int stepNumber)
 {
-    return "Step: " + juce::String (stepNumber);
+    return Param::stepPrefix + juce::String (stepNumber);
 }
 
 void VexoBSequencerTrack::clearSteps()

@@ -11,6 +11,13 @@ public:
     static constexpr int numSteps = 32;
     static constexpr int recordSize = numSteps;
 
+    // A step's parameter is named by this prefix and its number from 1, in decimal ("Step: 1" ..
+    // "Step: 32"); getStepParameterName builds it.
+    struct Param
+    {
+        static constexpr const char* stepPrefix = "Step: ";
+    };
+
     VexoBSequencerTrack();
     ~VexoBSequencerTrack() override = default;
 

@@ -2,23 +2,25 @@
 
 namespace
 {
+using Param = VexoFader::Param;
+
 // The parameter held by each byte of the record; an empty name is a fixed zero byte.
 const juce::StringArray& recordLayout()
 {
-    static const juce::StringArray layout{"Parameter Type", "MIDI Channel", "CC Number",
-                                          "Min Value",      "Max Value",    "To MIDI DIN"};
+    static const juce::StringArray layout{Param::parameterType, Param::midiChannel, Param::ccNumber,
+                                          Param::minValue,      Param::maxValue,    Param::toMidiDin};
     return layout;
 }
 } // namespace
 
 VexoFader::VexoFader()
 {
-    addParameter ("Parameter Type", 2, defaultMinimum, defaultInitialValue);
-    addParameter ("MIDI Channel", 32, defaultMinimum, defaultInitialValue);
-    addParameter ("CC Number", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Min Value", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Max Value", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("To MIDI DIN", 1, defaultMinimum, defaultInitialValue);
+    addParameter (Param::parameterType, 2, defaultMinimum, defaultInitialValue);
+    addParameter (Param::midiChannel, 32, defaultMinimum, defaultInitialValue);
+    addParameter (Param::ccNumber, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::minValue, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::maxValue, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::toMidiDin, 1, defaultMinimum, defaultInitialValue);
 }
 
 juce::String VexoFader::getTypeName() const

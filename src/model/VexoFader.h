@@ -8,6 +8,18 @@ class VexoFader : public virtual juce::ReferenceCountedObject, public virtual ME
 public:
     using Ptr = juce::ReferenceCountedObjectPtr<VexoFader>;
 
+    // The names under which the fader's parameters are bound, written and found, in the order the
+    // constructor declares them. The to-DIN flag is spelt differently on every kind that has one.
+    struct Param
+    {
+        static constexpr const char* parameterType = "Parameter Type";
+        static constexpr const char* midiChannel = "MIDI Channel";
+        static constexpr const char* ccNumber = "CC Number";
+        static constexpr const char* minValue = "Min Value";
+        static constexpr const char* maxValue = "Max Value";
+        static constexpr const char* toMidiDin = "To MIDI DIN";
+    };
+
     static constexpr int recordSize = 6;
 
     VexoFader();

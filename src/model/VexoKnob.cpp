@@ -2,27 +2,29 @@
 
 namespace
 {
+using Param = VexoKnob::Param;
+
 // The parameter held by each byte of the record; an empty name is a fixed zero byte.
 const juce::StringArray& recordLayout()
 {
-    static const juce::StringArray layout{"Parameter Type", "MIDI Channel", "CC Number",
-                                          "Min Value",      "Max Value",    "To MIDI DIN",
-                                          "NRPN MSB",       "NRPN LSB",     "NRPN Value"};
+    static const juce::StringArray layout{Param::parameterType, Param::midiChannel, Param::ccNumber,
+                                          Param::minValue,      Param::maxValue,    Param::toMidiDin,
+                                          Param::nrpnMsb,       Param::nrpnLsb,     Param::nrpnValue};
     return layout;
 }
 } // namespace
 
 VexoKnob::VexoKnob()
 {
-    addParameter ("Parameter Type", 3, defaultMinimum, defaultInitialValue);
-    addParameter ("MIDI Channel", 32, defaultMinimum, defaultInitialValue);
-    addParameter ("CC Number", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Min Value", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Max Value", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("NRPN LSB", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("NRPN MSB", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("NRPN Value", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("To MIDI DIN", 1, defaultMinimum, defaultInitialValue);
+    addParameter (Param::parameterType, 3, defaultMinimum, defaultInitialValue);
+    addParameter (Param::midiChannel, 32, defaultMinimum, defaultInitialValue);
+    addParameter (Param::ccNumber, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::minValue, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::maxValue, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::nrpnLsb, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::nrpnMsb, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::nrpnValue, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::toMidiDin, 1, defaultMinimum, defaultInitialValue);
 }
 
 juce::String VexoKnob::getTypeName() const

@@ -2,29 +2,32 @@
 
 namespace
 {
+using Param = VexoPad::Param;
+
 // The parameter held by each byte of the record; an empty name is a fixed zero byte.
 const juce::StringArray& recordLayout()
 {
-    static const juce::StringArray layout{
-        "Parameter Type", "MIDI Channel", "MIDI Note",   "To MIDI Din", "Note Toggle Mode", "Aftertouch Type",
-        "Program Number", "Program MSB",  "Program LSB", "Color Off",   "Color On"};
+    static const juce::StringArray layout{Param::parameterType, Param::midiChannel,    Param::midiNote,
+                                          Param::toMidiDin,     Param::noteToggleMode, Param::aftertouchType,
+                                          Param::programNumber, Param::programMsb,     Param::programLsb,
+                                          Param::colorOff,      Param::colorOn};
     return layout;
 }
 } // namespace
 
 VexoPad::VexoPad()
 {
-    addParameter ("Parameter Type", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("MIDI Channel", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("MIDI Note", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Note Toggle Mode", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Program Number", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Program MSB", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Program LSB", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Aftertouch Type", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Color Off", 17, defaultMinimum, defaultInitialValue);
-    addParameter ("Color On", 17, defaultMinimum, defaultInitialValue);
-    addParameter ("To MIDI Din", 1, defaultMinimum, defaultInitialValue);
+    addParameter (Param::parameterType, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::midiChannel, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::midiNote, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::noteToggleMode, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::programNumber, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::programMsb, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::programLsb, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::aftertouchType, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::colorOff, 17, defaultMinimum, defaultInitialValue);
+    addParameter (Param::colorOn, 17, defaultMinimum, defaultInitialValue);
+    addParameter (Param::toMidiDin, 1, defaultMinimum, defaultInitialValue);
 }
 
 juce::String VexoPad::getTypeName() const

@@ -2,40 +2,42 @@
 
 namespace
 {
+using Param = VexoSwitch::Param;
+
 // The parameter held by each byte of the record; an empty name is a fixed zero byte.
 const juce::StringArray& recordLayout()
 {
-    static const juce::StringArray layout{"Parameter Type",
-                                          "MIDI Channel",
-                                          "MIDI CC",
-                                          "Switch Mode",
-                                          "Program Number",
-                                          "Program MSB",
-                                          "Program LSB",
-                                          "To Midi Din",
-                                          "MIDI Note",
-                                          "Note Velocity",
+    static const juce::StringArray layout{Param::parameterType,
+                                          Param::midiChannel,
+                                          Param::midiCc,
+                                          Param::switchMode,
+                                          Param::programNumber,
+                                          Param::programMsb,
+                                          Param::programLsb,
+                                          Param::toMidiDin,
+                                          Param::midiNote,
+                                          Param::noteVelocity,
                                           "",
-                                          "Key 1",
-                                          "Key 2"};
+                                          Param::key1,
+                                          Param::key2};
     return layout;
 }
 } // namespace
 
 VexoSwitch::VexoSwitch()
 {
-    addParameter ("Parameter Type", 4, defaultMinimum, defaultInitialValue);
-    addParameter ("MIDI Channel", 32, defaultMinimum, defaultInitialValue);
-    addParameter ("MIDI CC", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Switch Mode", 2, defaultMinimum, defaultInitialValue);
-    addParameter ("Program Number", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Program MSB", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Program LSB", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("To Midi Din", 1, defaultMinimum, defaultInitialValue);
-    addParameter ("MIDI Note", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Note Velocity", defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter ("Key 1", 82, defaultMinimum, defaultInitialValue);
-    addParameter ("Key 2", 14, defaultMinimum, defaultInitialValue);
+    addParameter (Param::parameterType, 4, defaultMinimum, defaultInitialValue);
+    addParameter (Param::midiChannel, 32, defaultMinimum, defaultInitialValue);
+    addParameter (Param::midiCc, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::switchMode, 2, defaultMinimum, defaultInitialValue);
+    addParameter (Param::programNumber, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::programMsb, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::programLsb, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::toMidiDin, 1, defaultMinimum, defaultInitialValue);
+    addParameter (Param::midiNote, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::noteVelocity, defaultMaximum, defaultMinimum, defaultInitialValue);
+    addParameter (Param::key1, 82, defaultMinimum, defaultInitialValue);
+    addParameter (Param::key2, 14, defaultMinimum, defaultInitialValue);
 }
 
 juce::String VexoSwitch::getTypeName() const

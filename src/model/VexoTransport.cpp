@@ -2,6 +2,8 @@
 
 namespace
 {
+using Param = VexoTransport::Param;
+
 // The tempo takes bytes 0 and 1 (high 7 bits first); bytes 7 to 11 are fixed zeros.
 constexpr int tempoHighByte = 0;
 constexpr int tempoLowByte = 1;
@@ -14,20 +16,24 @@ struct SingleByteField
 };
 
 constexpr SingleByteField singleByteFields[] = {
-    {"TIME DIVISION TOGGLE", 2}, {"TIME DIVISION", 3}, {"REPEAT TOGGLE", 4}, {"GATE", 5}, {"SWING", 6},
-    {"TRANSPORT TYPE", 12},
+    {Param::timeDivisionToggle, 2},
+    {Param::timeDivision, 3},
+    {Param::repeatToggle, 4},
+    {Param::gate, 5},
+    {Param::swing, 6},
+    {Param::transportType, 12},
 };
 } // namespace
 
 VexoTransport::VexoTransport()
 {
-    addParameter ("BPM", 300, 30, 30);
-    addParameter ("SWING", 75, 50, 50);
-    addParameter ("TIME DIVISION", 7, defaultMinimum, defaultInitialValue);
-    addParameter ("GATE", 99, 1, 1);
-    addParameter ("REPEAT TOGGLE", 1, defaultMinimum, defaultInitialValue);
-    addParameter ("TRANSPORT TYPE", 4, defaultMinimum, defaultInitialValue);
-    addParameter ("TIME DIVISION TOGGLE", 1, defaultMinimum, defaultInitialValue);
+    addParameter (Param::bpm, 300, 30, 30);
+    addParameter (Param::swing, 75, 50, 50);
+    addParameter (Param::timeDivision, 7, defaultMinimum, defaultInitialValue);
+    addParameter (Param::gate, 99, 1, 1);
+    addParameter (Param::repeatToggle, 1, defaultMinimum, defaultInitialValue);
+    addParameter (Param::transportType, 4, defaultMinimum, defaultInitialValue);
+    addParameter (Param::timeDivisionToggle, 1, defaultMinimum, defaultInitialValue);
 }
 
 juce::String VexoTransport::getTypeName() const
@@ -40,7 +46,7 @@ juce::Array<juce::uint8> VexoTransport::toBytes() const
     juce::Array<juce::uint8> bytes;
     bytes.insertMultiple (0, 0, recordSize);
 
-    auto tempo = split14BitValue (getParameterInt ("BPM"));
+    auto tempo = split14BitValue (getParameterInt (Param::bpm));
     bytes.set (tempoHighByte, tempo.first);
     bytes.set (tempoLowByte, tempo.second);
 
@@ -56,7 +62,7 @@ bool VexoTransport::validateBytes (const juce::Array<juce::uint8>& bytes) const
         return false;
 
     // The low tempo byte is not limited to 7 bits on its own: only the joined tempo is checked.
-    bool accepted = isWithinRange ("BPM", join14BitValue (bytes[tempoHighByte], bytes[tempoLowByte]));
+    bool accepted = isWithinRange (Param::bpm, join14BitValue (bytes[tempoHighByte], bytes[tempoLowByte]));
 
     for (auto& field : singleByteFields)
         if (!isWithinRange (field.name, (int)bytes[field.offset]))
@@ -70,7 +76,7 @@ bool VexoTransport::fromBytes (const juce::Array<juce::uint8>& bytes)
     if (!validateBytes (bytes))
         return false;
 
-    setParameterValue ("BPM", join14BitValue (bytes[tempoHighByte], bytes[tempoLowByte]));
+    setParameterValue (Param::bpm, join14BitValue (bytes[tempoHighByte], bytes[tempoLowByte]));
 
     for (auto& field : singleByteFields)
         setParameterValue (field.name, (int)bytes[field.offset]);

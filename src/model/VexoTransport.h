@@ -8,6 +8,19 @@ class VexoTransport : public virtual juce::ReferenceCountedObject, public virtua
 public:
     using Ptr = juce::ReferenceCountedObjectPtr<VexoTransport>;
 
+    // The names under which the common parameters are bound, written and found, in the order the
+    // constructor declares them.
+    struct Param
+    {
+        static constexpr const char* bpm = "BPM";
+        static constexpr const char* swing = "SWING";
+        static constexpr const char* timeDivision = "TIME DIVISION";
+        static constexpr const char* gate = "GATE";
+        static constexpr const char* repeatToggle = "REPEAT TOGGLE";
+        static constexpr const char* transportType = "TRANSPORT TYPE";
+        static constexpr const char* timeDivisionToggle = "TIME DIVISION TOGGLE";
+    };
+
     static constexpr int recordSize = 13;
 
     VexoTransport();

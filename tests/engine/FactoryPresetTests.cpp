@@ -6,6 +6,13 @@
 // The factory preset is checked against the rules it was made from, not against a copy of its bytes.
 namespace
 {
+using Pad = VexoPad::Param;
+using Knob = VexoKnob::Param;
+using Fader = VexoFader::Param;
+using Switch = VexoSwitch::Param;
+using Transport = VexoTransport::Param;
+using Sequencer = VexoBSequencer::Param;
+
 const int knobCC[24] = {3,  9,  14, 15, 16, 17, 18, 19, 52, 53, 54, 55,
                         57, 58, 59, 60, 83, 85, 86, 87, 88, 89, 90, 91};
 const int faderCC[24] = {20, 21, 22, 23, 24, 25, 26, 27, 61,  62,  63,  70,
@@ -45,17 +52,17 @@ TEST (FactoryPreset, NameTransportAndSequencer)
     EXPECT_EQ (preset->getName(), "Generic ");
 
     auto transport = preset->getTransport();
-    EXPECT_EQ (transport->getParameterInt ("BPM"), 130);
-    EXPECT_EQ (transport->getParameterInt ("TIME DIVISION TOGGLE"), 1);
-    EXPECT_EQ (transport->getParameterInt ("TIME DIVISION"), 4);
-    EXPECT_EQ (transport->getParameterInt ("REPEAT TOGGLE"), 1);
-    EXPECT_EQ (transport->getParameterInt ("GATE"), 50);
-    EXPECT_EQ (transport->getParameterInt ("SWING"), 50);
-    EXPECT_EQ (transport->getParameterInt ("TRANSPORT TYPE"), 3);
+    EXPECT_EQ (transport->getParameterInt (Transport::bpm), 130);
+    EXPECT_EQ (transport->getParameterInt (Transport::timeDivisionToggle), 1);
+    EXPECT_EQ (transport->getParameterInt (Transport::timeDivision), 4);
+    EXPECT_EQ (transport->getParameterInt (Transport::repeatToggle), 1);
+    EXPECT_EQ (transport->getParameterInt (Transport::gate), 50);
+    EXPECT_EQ (transport->getParameterInt (Transport::swing), 50);
+    EXPECT_EQ (transport->getParameterInt (Transport::transportType), 3);
 
     auto sequencer = preset->getSequencer();
-    EXPECT_EQ (sequencer->getParameterInt ("Sequence Length"), 15);
-    EXPECT_EQ (sequencer->getParameterInt ("Sequence StartType"), 0);
+    EXPECT_EQ (sequencer->getParameterInt (Sequencer::sequenceLength), 15);
+    EXPECT_EQ (sequencer->getParameterInt (Sequencer::sequenceStartType), 0);
     for (int t = 0; t < 64; ++t)
         for (auto step : sequencer->getTrack (t)->toBytes())
             ASSERT_EQ (step, 0) << "track " << t;
@@ -70,12 +77,12 @@ TEST (FactoryPreset, PadsPlayRisingNotesInFourColoursPerBank)
         SCOPED_TRACE (i);
         auto pad = preset->getPad (i);
         const int bank = i / 16, row = (i % 16) / 4;
-        EXPECT_EQ (pad->getParameterInt ("MIDI Note"), 36 + i);
-        EXPECT_EQ (pad->getParameterInt ("Color Off"), 1 + bank + 4 * row);
-        EXPECT_EQ (pad->getParameterInt ("Color On"), 1 + bank + 4 * ((row + 1) % 4));
-        EXPECT_EQ (pad->getParameterInt ("Aftertouch Type"), 1);
-        for (auto name : {"Parameter Type", "MIDI Channel", "Note Toggle Mode", "Program Number",
-                          "Program MSB", "Program LSB", "To MIDI Din"})
+        EXPECT_EQ (pad->getParameterInt (Pad::midiNote), 36 + i);
+        EXPECT_EQ (pad->getParameterInt (Pad::colorOff), 1 + bank + 4 * row);
+        EXPECT_EQ (pad->getParameterInt (Pad::colorOn), 1 + bank + 4 * ((row + 1) % 4));
+        EXPECT_EQ (pad->getParameterInt (Pad::aftertouchType), 1);
+        for (auto name : {Pad::parameterType, Pad::midiChannel, Pad::noteToggleMode, Pad::programNumber,
+                          Pad::programMsb, Pad::programLsb, Pad::toMidiDin})
             EXPECT_EQ (pad->getParameterInt (name), 0) << name;
     }
 }
@@ -88,31 +95,32 @@ TEST (FactoryPreset, KnobsFadersAndSwitchesFollowTheirControllerRows)
     {
         SCOPED_TRACE (i);
         auto knob = preset->getKnob (i);
-        EXPECT_EQ (knob->getParameterInt ("CC Number"), knobCC[i]);
-        EXPECT_EQ (knob->getParameterInt ("Max Value"), 127);
-        EXPECT_EQ (knob->getParameterInt ("NRPN MSB"), 127);
-        EXPECT_EQ (knob->getParameterInt ("NRPN LSB"), 127);
-        EXPECT_EQ (knob->getParameterInt ("NRPN Value"), 1);
-        EXPECT_EQ (knob->getParameterInt ("To MIDI DIN"), 0);
-        EXPECT_EQ (knob->getParameterInt ("Parameter Type") + knob->getParameterInt ("MIDI Channel") +
-                       knob->getParameterInt ("Min Value"),
+        EXPECT_EQ (knob->getParameterInt (Knob::ccNumber), knobCC[i]);
+        EXPECT_EQ (knob->getParameterInt (Knob::maxValue), 127);
+        EXPECT_EQ (knob->getParameterInt (Knob::nrpnMsb), 127);
+        EXPECT_EQ (knob->getParameterInt (Knob::nrpnLsb), 127);
+        EXPECT_EQ (knob->getParameterInt (Knob::nrpnValue), 1);
+        EXPECT_EQ (knob->getParameterInt (Knob::toMidiDin), 0);
+        EXPECT_EQ (knob->getParameterInt (Knob::parameterType) + knob->getParameterInt (Knob::midiChannel) +
+                       knob->getParameterInt (Knob::minValue),
                    0);
 
         auto fader = preset->getFader (i);
-        EXPECT_EQ (fader->getParameterInt ("CC Number"), faderCC[i]);
-        EXPECT_EQ (fader->getParameterInt ("Max Value"), 127);
-        EXPECT_EQ (fader->getParameterInt ("Parameter Type") + fader->getParameterInt ("MIDI Channel") +
-                       fader->getParameterInt ("Min Value") + fader->getParameterInt ("To MIDI DIN"),
+        EXPECT_EQ (fader->getParameterInt (Fader::ccNumber), faderCC[i]);
+        EXPECT_EQ (fader->getParameterInt (Fader::maxValue), 127);
+        EXPECT_EQ (fader->getParameterInt (Fader::parameterType) +
+                       fader->getParameterInt (Fader::midiChannel) +
+                       fader->getParameterInt (Fader::minValue) + fader->getParameterInt (Fader::toMidiDin),
                    0);
 
         auto sw = preset->getSwitch (i);
-        EXPECT_EQ (sw->getParameterInt ("MIDI CC"), switchCC[i]);
-        EXPECT_EQ (sw->getParameterInt ("Switch Mode"), i < 16 ? 1 : 0);
-        EXPECT_EQ (sw->getParameterInt ("Parameter Type"), i == 23 ? 1 : 0);
-        EXPECT_EQ (sw->getParameterInt ("Note Velocity"), 127);
-        EXPECT_EQ (sw->getParameterInt ("Key 1"), 0x31);
-        for (auto name : {"MIDI Channel", "Program Number", "Program MSB", "Program LSB", "To Midi Din",
-                          "MIDI Note", "Key 2"})
+        EXPECT_EQ (sw->getParameterInt (Switch::midiCc), switchCC[i]);
+        EXPECT_EQ (sw->getParameterInt (Switch::switchMode), i < 16 ? 1 : 0);
+        EXPECT_EQ (sw->getParameterInt (Switch::parameterType), i == 23 ? 1 : 0);
+        EXPECT_EQ (sw->getParameterInt (Switch::noteVelocity), 127);
+        EXPECT_EQ (sw->getParameterInt (Switch::key1), 0x31);
+        for (auto name : {Switch::midiChannel, Switch::programNumber, Switch::programMsb, Switch::programLsb,
+                          Switch::toMidiDin, Switch::midiNote, Switch::key2})
             EXPECT_EQ (sw->getParameterInt (name), 0) << name;
     }
 }

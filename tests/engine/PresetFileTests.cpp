@@ -57,7 +57,9 @@ protected:
 TEST_F (PresetFiles, SavedFileIsADumpForTheWorkingSlotAndOpensAgain)
 {
     auto preset = engine->createFactoryPreset();
-    dynamic_cast<VexoBEditorPreset*> (preset.get())->getPad (5)->setParameterValue ("MIDI Note", 12);
+    dynamic_cast<VexoBEditorPreset*> (preset.get())
+        ->getPad (5)
+        ->setParameterValue (VexoPad::Param::midiNote, 12);
     const auto f = file ("mine.vexob");
     engine->savePresetFile (f, preset);
     ASSERT_TRUE (testing_support::pumpUntil ([&] { return results.saves.size() == 1; }));

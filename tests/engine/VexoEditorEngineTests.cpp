@@ -388,8 +388,8 @@ TEST (VexoEditorEngine, CopyControlOnlyBetweenControlsOfOneKind)
     VexoBEditorEngine engine (nullptr);
     VexoBEditorPreset preset;
     auto pad0 = preset.getPad (0), pad1 = preset.getPad (1);
-    pad0->setParameterValue ("MIDI Note", 64);
-    pad0->setParameterValue ("Color On", 9);
+    pad0->setParameterValue (VexoPad::Param::midiNote, 64);
+    pad0->setParameterValue (VexoPad::Param::colorOn, 9);
     engine.copyControl (pad0.get(), pad1.get());
     EXPECT_EQ (toVector (pad1->toBytes()), toVector (pad0->toBytes()));
 

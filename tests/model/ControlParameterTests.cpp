@@ -1,6 +1,7 @@
 #include "ModelTestHelpers.h"
 #include "support/MessageLoop.h"
 
+#include "model/VexoKnob.h"
 #include "model/VexoPad.h"
 #include "model/VexoTransport.h"
 
@@ -43,28 +44,28 @@ TEST (ControlParameters, BoundsAreInclusiveAndValuesOutsideAreIgnored)
 {
     VexoTransport transport;
 
-    transport.setParameterValue ("BPM", 300);
-    EXPECT_EQ (transport.getParameterInt ("BPM"), 300);
-    transport.setParameterValue ("BPM", 301);
-    EXPECT_EQ (transport.getParameterInt ("BPM"), 300);
-    transport.setParameterValue ("BPM", 30);
-    EXPECT_EQ (transport.getParameterInt ("BPM"), 30);
-    transport.setParameterValue ("BPM", juce::Value (juce::var (29)));
-    EXPECT_EQ (transport.getParameterInt ("BPM"), 30);
+    transport.setParameterValue (VexoTransport::Param::bpm, 300);
+    EXPECT_EQ (transport.getParameterInt (VexoTransport::Param::bpm), 300);
+    transport.setParameterValue (VexoTransport::Param::bpm, 301);
+    EXPECT_EQ (transport.getParameterInt (VexoTransport::Param::bpm), 300);
+    transport.setParameterValue (VexoTransport::Param::bpm, 30);
+    EXPECT_EQ (transport.getParameterInt (VexoTransport::Param::bpm), 30);
+    transport.setParameterValue (VexoTransport::Param::bpm, juce::Value (juce::var (29)));
+    EXPECT_EQ (transport.getParameterInt (VexoTransport::Param::bpm), 30);
 
-    EXPECT_TRUE (transport.isWithinRange ("GATE", 1));
-    EXPECT_FALSE (transport.isWithinRange ("GATE", 0));
-    EXPECT_TRUE (transport.isWithinRange ("GATE", juce::Value (juce::var (99))));
-    EXPECT_FALSE (transport.isWithinRange ("GATE", juce::Value (juce::var (100))));
+    EXPECT_TRUE (transport.isWithinRange (VexoTransport::Param::gate, 1));
+    EXPECT_FALSE (transport.isWithinRange (VexoTransport::Param::gate, 0));
+    EXPECT_TRUE (transport.isWithinRange (VexoTransport::Param::gate, juce::Value (juce::var (99))));
+    EXPECT_FALSE (transport.isWithinRange (VexoTransport::Param::gate, juce::Value (juce::var (100))));
 }
 
 TEST (ControlParameters, NumbersHeldAsTextAreRangeCheckedAsIntegers)
 {
     VexoPad pad;
-    pad.setParameterValue ("Color On", juce::Value (juce::var ("17")));
-    EXPECT_EQ (pad.getParameterInt ("Color On"), 17);
-    pad.setParameterValue ("Color On", juce::Value (juce::var ("18")));
-    EXPECT_EQ (pad.getParameterInt ("Color On"), 17);
+    pad.setParameterValue (VexoPad::Param::colorOn, juce::Value (juce::var ("17")));
+    EXPECT_EQ (pad.getParameterInt (VexoPad::Param::colorOn), 17);
+    pad.setParameterValue (VexoPad::Param::colorOn, juce::Value (juce::var ("18")));
+    EXPECT_EQ (pad.getParameterInt (VexoPad::Param::colorOn), 17);
 }
 
 TEST (ControlParameters, UnknownNamesChangeNothing)
@@ -72,8 +73,9 @@ TEST (ControlParameters, UnknownNamesChangeNothing)
     VexoPad pad;
     const auto before = model_testing::describe (pad);
 
-    EXPECT_TRUE (
-        pad.getParameterValue ("To MIDI DIN").getValue().isVoid()); // the knob's spelling, not the pad's
+    EXPECT_TRUE (pad.getParameterValue (VexoKnob::Param::toMidiDin)
+                     .getValue()
+                     .isVoid()); // the knob's spelling, not the pad's
     EXPECT_FALSE (pad.isWithinRange ("No Such Name", 0));
     pad.setParameterValue ("No Such Name", 1);
 
@@ -104,11 +106,11 @@ TEST (ControlParameters, FirstDeclarationWinsAndCallersValuesAreCopied)
 TEST (ControlParameters, BoundValuesShareTheParameterAndAreNotRangeChecked)
 {
     VexoPad pad;
-    pad.setParameterValue ("MIDI Note", 60);
+    pad.setParameterValue (VexoPad::Param::midiNote, 60);
 
-    auto fromModel = pad.getParameterValue ("MIDI Note");
+    auto fromModel = pad.getParameterValue (VexoPad::Param::midiNote);
     juce::Value widget (juce::var (0));
-    ASSERT_TRUE (pad.referToParameter ("MIDI Note", widget, false));
+    ASSERT_TRUE (pad.referToParameter (VexoPad::Param::midiNote, widget, false));
     EXPECT_EQ ((int)widget.getValue(), 60);
 
     widget = 61;
@@ -118,20 +120,20 @@ TEST (ControlParameters, BoundValuesShareTheParameterAndAreNotRangeChecked)
 
     // A direct write through a bound value is the editor's business and is not limited.
     fromModel = 200;
-    EXPECT_EQ (pad.getParameterInt ("MIDI Note"), 200);
+    EXPECT_EQ (pad.getParameterInt (VexoPad::Param::midiNote), 200);
 }
 
 TEST (ControlParameters, ListenersOfABoundValueHearLaterChangesOnTheMessageThread)
 {
     VexoPad pad;
     juce::Value widget;
-    ASSERT_TRUE (pad.referToParameter ("Program Number", widget, true));
+    ASSERT_TRUE (pad.referToParameter (VexoPad::Param::programNumber, widget, true));
 
     CountingValueListener listener;
     widget.addListener (&listener);
 
-    pad.setParameterValue ("Program Number", 5);
-    pad.setParameterValue ("Program Number", 6);
+    pad.setParameterValue (VexoPad::Param::programNumber, 5);
+    pad.setParameterValue (VexoPad::Param::programNumber, 6);
     EXPECT_EQ (listener.calls, 0);
 
     EXPECT_TRUE (testing_support::pumpUntil ([&] { return listener.calls > 0; }));
@@ -145,9 +147,9 @@ TEST (ControlParameters, BindingAdoptsTheParametersValue)
 {
     VexoPad pad;
     juce::Value widget (juce::var (9));
-    ASSERT_TRUE (pad.referToParameter ("Color Off", widget, true));
+    ASSERT_TRUE (pad.referToParameter (VexoPad::Param::colorOff, widget, true));
     EXPECT_EQ ((int)widget.getValue(), 0); // the widget takes the parameter's value, never the reverse
-    EXPECT_EQ (pad.getParameterInt ("Color Off"), 0);
+    EXPECT_EQ (pad.getParameterInt (VexoPad::Param::colorOff), 0);
 }
 
 TEST (FourteenBitValues, SplitHighFirstAndJoinBack)

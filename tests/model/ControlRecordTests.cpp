@@ -13,6 +13,12 @@ using model_testing::zeros;
 
 namespace
 {
+using Pad = VexoPad::Param;
+using Knob = VexoKnob::Param;
+using Fader = VexoFader::Param;
+using Switch = VexoSwitch::Param;
+using Transport = VexoTransport::Param;
+
 struct ExpectedField
 {
     const char* name;
@@ -60,39 +66,71 @@ TEST (ControlRecords, NewControlsHaveTheirTypeNamesAndRecords)
                bytes ({0x00, 0x1E, 0x00, 0x00, 0x00, 0x01, 0x32, 0, 0, 0, 0, 0, 0}));
 }
 
+// Views, tools and files reach parameters by these exact strings, so the names are spelt out here
+// rather than taken from the constants the code uses.
+TEST (ControlRecords, EveryKindDeclaresItsNamesExactlyAsSpelt)
+{
+    const auto namesOf = [] (const MEditorControl& control)
+    {
+        auto names = control.getParameterNames();
+        names.sort (false);
+        return names.joinIntoString ("|");
+    };
+    const auto sorted = [] (juce::StringArray names)
+    {
+        names.sort (false);
+        return names.joinIntoString ("|");
+    };
+
+    EXPECT_EQ (
+        namesOf (VexoPad()),
+        sorted ({"Parameter Type", "MIDI Channel", "MIDI Note", "Note Toggle Mode", "Program Number",
+                 "Program MSB", "Program LSB", "Aftertouch Type", "Color Off", "Color On", "To MIDI Din"}));
+    EXPECT_EQ (namesOf (VexoKnob()),
+               sorted ({"Parameter Type", "MIDI Channel", "CC Number", "Min Value", "Max Value", "NRPN LSB",
+                        "NRPN MSB", "NRPN Value", "To MIDI DIN"}));
+    EXPECT_EQ (namesOf (VexoFader()), sorted ({"Parameter Type", "MIDI Channel", "CC Number", "Min Value",
+                                               "Max Value", "To MIDI DIN"}));
+    EXPECT_EQ (namesOf (VexoSwitch()), sorted ({"Parameter Type", "MIDI Channel", "MIDI CC", "Switch Mode",
+                                                "Program Number", "Program MSB", "Program LSB", "To Midi Din",
+                                                "MIDI Note", "Note Velocity", "Key 1", "Key 2"}));
+    EXPECT_EQ (namesOf (VexoTransport()), sorted ({"BPM", "SWING", "TIME DIVISION", "GATE", "REPEAT TOGGLE",
+                                                   "TRANSPORT TYPE", "TIME DIVISION TOGGLE"}));
+}
+
 TEST (ControlRecords, PadRecordOrder)
 {
     VexoPad pad;
     expectRecordMapsTo (pad, bytes ({1, 2, 60, 1, 4, 5, 6, 7, 8, 9, 17}),
-                        {{"Parameter Type", 1},
-                         {"MIDI Channel", 2},
-                         {"MIDI Note", 60},
-                         {"To MIDI Din", 1},
-                         {"Note Toggle Mode", 4},
-                         {"Aftertouch Type", 5},
-                         {"Program Number", 6},
-                         {"Program MSB", 7},
-                         {"Program LSB", 8},
-                         {"Color Off", 9},
-                         {"Color On", 17}});
+                        {{Pad::parameterType, 1},
+                         {Pad::midiChannel, 2},
+                         {Pad::midiNote, 60},
+                         {Pad::toMidiDin, 1},
+                         {Pad::noteToggleMode, 4},
+                         {Pad::aftertouchType, 5},
+                         {Pad::programNumber, 6},
+                         {Pad::programMsb, 7},
+                         {Pad::programLsb, 8},
+                         {Pad::colorOff, 9},
+                         {Pad::colorOn, 17}});
     // Wider than the knob's, fader's and switch's ranges.
-    EXPECT_TRUE (pad.isWithinRange ("Parameter Type", 127));
-    EXPECT_TRUE (pad.isWithinRange ("MIDI Channel", 127));
+    EXPECT_TRUE (pad.isWithinRange (Pad::parameterType, 127));
+    EXPECT_TRUE (pad.isWithinRange (Pad::midiChannel, 127));
 }
 
 TEST (ControlRecords, KnobRecordOrder)
 {
     VexoKnob knob;
     expectRecordMapsTo (knob, bytes ({3, 32, 10, 11, 12, 1, 13, 14, 15}),
-                        {{"Parameter Type", 3},
-                         {"MIDI Channel", 32},
-                         {"CC Number", 10},
-                         {"Min Value", 11},
-                         {"Max Value", 12},
-                         {"To MIDI DIN", 1},
-                         {"NRPN MSB", 13},
-                         {"NRPN LSB", 14},
-                         {"NRPN Value", 15}});
+                        {{Knob::parameterType, 3},
+                         {Knob::midiChannel, 32},
+                         {Knob::ccNumber, 10},
+                         {Knob::minValue, 11},
+                         {Knob::maxValue, 12},
+                         {Knob::toMidiDin, 1},
+                         {Knob::nrpnMsb, 13},
+                         {Knob::nrpnLsb, 14},
+                         {Knob::nrpnValue, 15}});
 }
 
 TEST (ControlRecords, FaderRecordOrder)
@@ -100,47 +138,47 @@ TEST (ControlRecords, FaderRecordOrder)
     VexoFader fader;
     // A first byte of 2 is within the model's range although the editors offer only 0 and 1.
     expectRecordMapsTo (fader, bytes ({2, 32, 7, 8, 9, 1}),
-                        {{"Parameter Type", 2},
-                         {"MIDI Channel", 32},
-                         {"CC Number", 7},
-                         {"Min Value", 8},
-                         {"Max Value", 9},
-                         {"To MIDI DIN", 1}});
+                        {{Fader::parameterType, 2},
+                         {Fader::midiChannel, 32},
+                         {Fader::ccNumber, 7},
+                         {Fader::minValue, 8},
+                         {Fader::maxValue, 9},
+                         {Fader::toMidiDin, 1}});
 }
 
 TEST (ControlRecords, SwitchRecordOrder)
 {
     VexoSwitch control;
     expectRecordMapsTo (control, bytes ({4, 31, 20, 2, 21, 22, 23, 1, 24, 25, 0, 82, 14}),
-                        {{"Parameter Type", 4},
-                         {"MIDI Channel", 31},
-                         {"MIDI CC", 20},
-                         {"Switch Mode", 2},
-                         {"Program Number", 21},
-                         {"Program MSB", 22},
-                         {"Program LSB", 23},
-                         {"To Midi Din", 1},
-                         {"MIDI Note", 24},
-                         {"Note Velocity", 25},
-                         {"Key 1", 82},
-                         {"Key 2", 14}});
+                        {{Switch::parameterType, 4},
+                         {Switch::midiChannel, 31},
+                         {Switch::midiCc, 20},
+                         {Switch::switchMode, 2},
+                         {Switch::programNumber, 21},
+                         {Switch::programMsb, 22},
+                         {Switch::programLsb, 23},
+                         {Switch::toMidiDin, 1},
+                         {Switch::midiNote, 24},
+                         {Switch::noteVelocity, 25},
+                         {Switch::key1, 82},
+                         {Switch::key2, 14}});
 }
 
 TEST (ControlRecords, TransportRecordOrderAndTempo)
 {
     VexoTransport transport;
     expectRecordMapsTo (transport, bytes ({0x02, 0x2C, 1, 7, 1, 99, 75, 0, 0, 0, 0, 0, 4}),
-                        {{"BPM", 300},
-                         {"TIME DIVISION TOGGLE", 1},
-                         {"TIME DIVISION", 7},
-                         {"REPEAT TOGGLE", 1},
-                         {"GATE", 99},
-                         {"SWING", 75},
-                         {"TRANSPORT TYPE", 4}});
+                        {{Transport::bpm, 300},
+                         {Transport::timeDivisionToggle, 1},
+                         {Transport::timeDivision, 7},
+                         {Transport::repeatToggle, 1},
+                         {Transport::gate, 99},
+                         {Transport::swing, 75},
+                         {Transport::transportType, 4}});
 
     // The low tempo byte is only limited through the joined tempo.
     ASSERT_TRUE (transport.fromBytes (bytes ({0x00, 0x80, 0, 0, 0, 1, 50, 0, 0, 0, 0, 0, 0})));
-    EXPECT_EQ (transport.getParameterInt ("BPM"), 128);
+    EXPECT_EQ (transport.getParameterInt (Transport::bpm), 128);
     EXPECT_EQ (transport.toBytes()[0], 0x01);
     EXPECT_EQ (transport.toBytes()[1], 0x00);
 }

@@ -82,11 +82,12 @@ TEST (Presets, NewPresetBlock)
 TEST (Presets, ControlsSitAtTheirBlockOffsets)
 {
     VexoBEditorPreset preset;
-    preset.getPad (5)->setParameterValue ("Color On", 16);
-    preset.getKnob (3)->setParameterValue ("NRPN Value", 77);
-    preset.getFader (23)->setParameterValue ("Max Value", 99);
-    preset.getSwitch (23)->setParameterValue ("Key 2", 14);
-    preset.getSequencer()->getTrack (63)->setParameterValue ("Step: 32", 5);
+    preset.getPad (5)->setParameterValue (VexoPad::Param::colorOn, 16);
+    preset.getKnob (3)->setParameterValue (VexoKnob::Param::nrpnValue, 77);
+    preset.getFader (23)->setParameterValue (VexoFader::Param::maxValue, 99);
+    preset.getSwitch (23)->setParameterValue (VexoSwitch::Param::key2, 14);
+    preset.getSequencer()->getTrack (63)->setParameterValue (VexoBSequencerTrack::getStepParameterName (32),
+                                                             5);
 
     auto block = preset.toBytes();
     EXPECT_EQ (block[22 + 11 * 5 + 10], 16);
@@ -216,8 +217,8 @@ TEST (Presets, AccessorsShareControlsAndRefuseBadIndexes)
     ASSERT_NE (preset.getPad (63), nullptr);
     ASSERT_NE (preset.getSwitch (23), nullptr);
 
-    preset.getPad (ControlBank::padIndex (3, 15))->setParameterValue ("MIDI Note", 36);
-    EXPECT_EQ (preset.getPad (63)->getParameterInt ("MIDI Note"), 36);
+    preset.getPad (ControlBank::padIndex (3, 15))->setParameterValue (VexoPad::Param::midiNote, 36);
+    EXPECT_EQ (preset.getPad (63)->getParameterInt (VexoPad::Param::midiNote), 36);
     EXPECT_EQ (preset.getTransport(), preset.getTransport());
 
     EXPECT_EQ (ControlBank::padIndex (4, 0), -1);

@@ -22,6 +22,7 @@ TEST (Sequencer, NewSequencerRecordAndTracks)
     EXPECT_EQ (sequencer.getTypeName(), "Sequencer");
     EXPECT_EQ (sequencer.toBytes(), newSequencerRecord());
     EXPECT_EQ (VexoBSequencer::recordSize, 2052);
+    EXPECT_EQ (sequencer.getParameterNames(), juce::StringArray ({"Sequence Length", "Sequence StartType"}));
 
     EXPECT_EQ (sequencer.getTrack (-1), nullptr);
     EXPECT_EQ (sequencer.getTrack (64), nullptr);
@@ -40,8 +41,8 @@ TEST (Sequencer, StepsAreNamedFromOne)
     EXPECT_FALSE (names.contains ("Step: 0"));
     EXPECT_EQ (VexoBSequencerTrack::getStepParameterName (7), "Step: 7");
 
-    track.setParameterValue ("Step: 1", 100);
-    track.setParameterValue ("Step: 32", 127);
+    track.setParameterValue (VexoBSequencerTrack::getStepParameterName (1), 100);
+    track.setParameterValue (VexoBSequencerTrack::getStepParameterName (32), 127);
     auto record = track.toBytes();
     EXPECT_EQ (record[0], 100);
     EXPECT_EQ (record[31], 127);
@@ -57,10 +58,10 @@ TEST (Sequencer, RecordLayoutPlacesTrackStepsAfterTheHeader)
     record.set (4 + 32 * 63 + 31, 1);
 
     ASSERT_TRUE (sequencer.fromBytes (record));
-    EXPECT_EQ (sequencer.getParameterInt ("Sequence Length"), 15);
-    EXPECT_EQ (sequencer.getParameterInt ("Sequence StartType"), 2);
-    EXPECT_EQ (sequencer.getTrack (5)->getParameterInt ("Step: 4"), 64);
-    EXPECT_EQ (sequencer.getTrack (63)->getParameterInt ("Step: 32"), 1);
+    EXPECT_EQ (sequencer.getParameterInt (VexoBSequencer::Param::sequenceLength), 15);
+    EXPECT_EQ (sequencer.getParameterInt (VexoBSequencer::Param::sequenceStartType), 2);
+    EXPECT_EQ (sequencer.getTrack (5)->getParameterInt (VexoBSequencerTrack::getStepParameterName (4)), 64);
+    EXPECT_EQ (sequencer.getTrack (63)->getParameterInt (VexoBSequencerTrack::getStepParameterName (32)), 1);
     EXPECT_EQ (sequencer.toBytes(), record);
 }
 
@@ -69,7 +70,7 @@ TEST (Sequencer, BadHeaderIsRefusedWhole)
     for (auto [offset, value] : {std::pair{0, 32}, {1, 3}, {2, 1}, {3, 1}})
     {
         VexoBSequencer sequencer;
-        sequencer.getTrack (0)->setParameterValue ("Step: 1", 9);
+        sequencer.getTrack (0)->setParameterValue (VexoBSequencerTrack::getStepParameterName (1), 9);
         const auto before = sequencer.toBytes();
 
         auto record = newSequencerRecord();
@@ -88,7 +89,7 @@ TEST (Sequencer, BadHeaderIsRefusedWhole)
 TEST (Sequencer, StepByteAboveVelocityRangeKeepsThatStepOnly)
 {
     VexoBSequencer sequencer;
-    sequencer.getTrack (2)->setParameterValue ("Step: 1", 42);
+    sequencer.getTrack (2)->setParameterValue (VexoBSequencerTrack::getStepParameterName (1), 42);
 
     auto record = newSequencerRecord();
     record.set (4 + 32 * 2, 0x80);
@@ -96,8 +97,8 @@ TEST (Sequencer, StepByteAboveVelocityRangeKeepsThatStepOnly)
 
     EXPECT_TRUE (sequencer.validateBytes (record));
     EXPECT_TRUE (sequencer.fromBytes (record));
-    EXPECT_EQ (sequencer.getTrack (2)->getParameterInt ("Step: 1"), 42);
-    EXPECT_EQ (sequencer.getTrack (2)->getParameterInt ("Step: 2"), 7);
+    EXPECT_EQ (sequencer.getTrack (2)->getParameterInt (VexoBSequencerTrack::getStepParameterName (1)), 42);
+    EXPECT_EQ (sequencer.getTrack (2)->getParameterInt (VexoBSequencerTrack::getStepParameterName (2)), 7);
 }
 
 TEST (Sequencer, ClearingSwitchesStepsOffButKeepsLengthAndStartType)
@@ -105,8 +106,8 @@ TEST (Sequencer, ClearingSwitchesStepsOffButKeepsLengthAndStartType)
     VexoBSequencer sequencer;
     for (int t = 0; t < VexoBSequencer::numTracks; ++t)
         model_testing::setEveryParameterOffDefault (*sequencer.getTrack (t), t);
-    sequencer.setParameterValue ("Sequence Length", 7);
-    sequencer.setParameterValue ("Sequence StartType", 1);
+    sequencer.setParameterValue (VexoBSequencer::Param::sequenceLength, 7);
+    sequencer.setParameterValue (VexoBSequencer::Param::sequenceStartType, 1);
 
     sequencer.clearAllTracks();
 
