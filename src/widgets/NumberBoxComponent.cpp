@@ -1,6 +1,7 @@
 #include "widgets/NumberBoxComponent.h"
 
 #include <limits>
+#include <utility>
 
 template <typename ValueType>
 NumberBoxComponent<ValueType>::NumberBoxComponent (const juce::String& name, ValueType minimum_,
@@ -138,6 +139,29 @@ void NumberBoxComponent<ValueType>::editorShown (juce::TextEditor* editor)
 }
 
 template <typename ValueType>
+void NumberBoxComponent<ValueType>::settleEditorText (juce::TextEditor& editor)
+{
+    // The label takes the editor's text as its own, and writes it into the value its text may be
+    // bound to (a control parameter), before and after this box reads it. Leaving it the number
+    // the box will hold means that what was typed ("200", "+5", "7-3") never reaches the
+    // parameter, not even for a moment.
+    const auto typed = editor.getText();
+    emptyEdit = typed.isEmpty();
+    const auto number = readNumber (typed);
+    const bool accepted = !emptyEdit && number >= minimum && number <= maximum;
+    editor.setText (juce::String (accepted ? number : value), false);
+    editSettled = true;
+}
+
+template <typename ValueType>
+void NumberBoxComponent<ValueType>::textEditorReturnKeyPressed (juce::TextEditor& editor)
+{
+    if (!droppingEdit)
+        settleEditorText (editor);
+    juce::Label::textEditorReturnKeyPressed (editor);
+}
+
+template <typename ValueType>
 void NumberBoxComponent<ValueType>::editorAboutToBeHidden (juce::TextEditor* editor)
 {
     editing = false;
@@ -145,7 +169,11 @@ void NumberBoxComponent<ValueType>::editorAboutToBeHidden (juce::TextEditor* edi
     if (droppingEdit)
         return;
 
-    if (getText().isEmpty())
+    // Closed by a click elsewhere rather than by return: not settled yet.
+    if (!std::exchange (editSettled, false))
+        settleEditorText (*editor);
+
+    if (std::exchange (emptyEdit, false))
         showValue();
     else
         setValue (readNumber (editor->getText()), juce::sendNotificationSync);

@@ -44,9 +44,11 @@ protected:
     void editorShown (juce::TextEditor* editor) override;
     void editorAboutToBeHidden (juce::TextEditor* editor) override;
     void valueChanged (juce::Value& textValue) override;
+    void textEditorReturnKeyPressed (juce::TextEditor& editor) override;
 
 private:
     void showValue();
+    void settleEditorText (juce::TextEditor& editor);
 
     juce::Array<Listener*> listeners;
     ValueType minimum;
@@ -54,6 +56,8 @@ private:
     ValueType value;
     bool editing = false;
     bool droppingEdit = false;
+    bool editSettled = false;
+    bool emptyEdit = false;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (NumberBoxComponent)
 };

@@ -1,6 +1,6 @@
 #include "PixelProbe.h"
-#include "widgets/EditorFactories.h"
 #include "support/MessageLoop.h"
+#include "widgets/EditorFactories.h"
 
 #include <gtest/gtest.h>
 
@@ -270,4 +270,47 @@ TEST (NumberBox, PaintsItsNumberOnItsBackgroundUnlessEditing)
     const auto editing = box->createComponentSnapshot (box->getLocalBounds());
     EXPECT_FALSE (pixel_probe::near (editing.getPixelAt (2, 9), juce::Colours::red));
     box->hideEditor (true);
+}
+
+// A panel binds the box's text to a control parameter. What the user types must reach the
+// parameter only as a number within range: never the raw text, not even for a moment.
+TEST (NumberBox, OnlyANumberWithinRangeEverReachesABoundValue)
+{
+    // Records every write as it happens; a value's listeners would only hear the last of several.
+    struct RecordingSource : juce::Value::ValueSource
+    {
+        juce::var getValue() const override { return current; }
+        void setValue (const juce::var& newValue) override
+        {
+            current = newValue;
+            written.add (newValue.toString());
+            sendChangeMessage (false);
+        }
+        juce::var current{"64"};
+        juce::StringArray written;
+    };
+
+    auto* source = new RecordingSource();
+    juce::Value parameter (source);
+    auto box = createNumberBox ("MIDI NOTE", 0, 127);
+    box->getTextValue().referTo (parameter);
+    testing_support::pumpMessages (30);
+
+    typeAndCommit (*box, "200");
+    typeAndCommit (*box, "+5");
+    typeAndCommit (*box, "7-3");
+    typeAndCommit (*box, "0030");
+    typeAndCommit (*box, "-");
+    testing_support::pumpMessages (30);
+
+    for (const auto& text : source->written)
+    {
+        SCOPED_TRACE (text.toStdString());
+        EXPECT_EQ (juce::String (text.getIntValue()), text) << "not a plain decimal number";
+        EXPECT_TRUE (juce::isPositiveAndBelow (text.getIntValue(), 128));
+    }
+    EXPECT_TRUE (source->written.contains ("5"));
+    EXPECT_TRUE (source->written.contains ("7"));
+    EXPECT_TRUE (source->written.contains ("30"));
+    EXPECT_EQ (parameter.toString(), "0");
 }
