@@ -1,11 +1,12 @@
 #pragma once
 
+#include "editor/MainWindowDragDrop.h"
 #include "model/EditorPreset.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
 // The content of every main window: the picture of the device with the editor for one preset.
-class MainContentComponent : public juce::Component
+class MainContentComponent : public virtual juce::Component, public MainWindowDragDrop
 {
 public:
     static constexpr int defaultWidth = 1176;
@@ -15,7 +16,7 @@ public:
     MainContentComponent (EditorPreset::Ptr preset, const juce::Image& background);
     ~MainContentComponent() override;
 
-    EditorPreset::Ptr getPreset() const { return preset; }
+    EditorPreset::Ptr getPreset() const override { return preset; }
 
     void paint (juce::Graphics& g) override;
 
