@@ -151,30 +151,37 @@ void PadView::paintButton (juce::Graphics& g, bool isMouseOverButton, bool)
     const int w = getWidth();
     g.drawImageAt (imageForState (isMouseOverButton), 0, 0);
 
+    // Every line ends inside the frame, and the bank's two halves do not run into each other: a
+    // text too wide for its place is narrowed a little first and only then cut short, so that
+    // the texts stay whole in a font wider than the one this layout was drawn for.
+    const int lineWidth = w - 15;
+    const int halfWidth = (w - 18) / 2;
+    const auto write = [&g] (const juce::String& text, int x, int y, int width)
+    { g.drawFittedText (text, x, y, width, 20, juce::Justification::left, 1, 0.75f); };
+
     g.setColour (juce::Colours::white);
     g.setFont (12.0f);
-    const auto left = juce::Justification::left;
 
     // A type the pad has no page for shows neither the note lines nor the program lines.
     if (padType == note)
     {
-        g.drawText (noteText, 8, 10, w - 5, 20, left, true);
-        g.drawText (modeText, 8, 30, w - 5, 20, left, true);
+        write (noteText, 8, 10, lineWidth);
+        write (modeText, 8, 30, lineWidth);
     }
     else if (padType == program || padType == programBank)
     {
-        g.drawText (programText, 8, 10, w - 5, 20, left, true);
+        write (programText, 8, 10, lineWidth);
         if (padType == programBank)
         {
-            g.drawText (msbText, 8, 30, (w - 5) / 2, 20, left, true);
-            g.drawText (lsbText, w / 2 + 2, 30, (w - 5) / 2, 20, left, true);
+            write (msbText, 8, 30, halfWidth);
+            write (lsbText, w / 2 + 2, 30, halfWidth);
         }
     }
 
-    g.drawText (channelText, 8, 50, w - 8, 20, left, true);
+    write (channelText, 8, 50, lineWidth);
 
     g.setColour (juce::Colour (211, 211, 211));
-    g.drawText (numberText, 8, 72, w - 5, 20, left, true);
+    write (numberText, 8, 72, lineWidth);
 
     g.setColour (offColour);
     g.drawLine (5.0f, 91.0f, 93.0f, 91.0f, 2.0f);
