@@ -42,10 +42,9 @@ PadView::PadView (VexoPad::Ptr padToShow, const juce::String& number, const juce
     }
 }
 
-PadView::~PadView()
-{
-    releaseOwner();
-}
+// A view still holding itself when it goes was deleted outright, not through its count; its drag
+// part gives that reference back without deleting it a second time, so nothing is left to do here.
+PadView::~PadView() = default;
 
 juce::Colour PadView::getPaletteColour (const juce::Array<juce::Colour>& palette, int value)
 {

@@ -244,3 +244,14 @@ TEST_F (PadViews, NeverWriteToThePadTheyShow)
     EXPECT_EQ (changes, 0);
     EXPECT_TRUE (pad->getParameterValue (VexoPad::Param::colorOff).getValue().isInt());
 }
+
+TEST_F (PadViews, AViewDeletedOutrightRatherThanThroughItsCountGoesOnce)
+{
+    {
+        PadView onTheStack (pad, "1", getSkinImage (SkinImageId::padNormal),
+                            getSkinImage (SkinImageId::padOver), getSkinImage (SkinImageId::padOn));
+        EXPECT_EQ (onTheStack.getReferenceCount(), 1); // itself, through its drag part
+    }
+    // Still alive to tell: the view held itself and was not deleted a second time on its way out.
+    EXPECT_EQ (pad->getReferenceCount(), 1);
+}
