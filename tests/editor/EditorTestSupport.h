@@ -59,17 +59,10 @@ public:
     explicit MouseDriver (juce::Component& topLevel)
         : component (topLevel)
     {
-        // The display's own pointer is parked off the window: windows that come and go under it
-        // (the drag image) would otherwise bring crossing events with its button state, which
-        // would end the played gesture halfway.
-        const auto display = juce::Desktop::getInstance().getDisplays().getTotalBounds (true);
-        const juce::Point<int> parking (display.getRight() - 2, display.getBottom() - 2);
-        EXPECT_FALSE (
-            juce::Rectangle<int> (0, 0, component.getWidth(), component.getHeight()).contains (parking))
-            << "the display is too small to keep its pointer off the window";
-        juce::Desktop::setMousePosition (parking);
-
-        component.setTopLeftPosition (0, 0);
+        // The window is put beyond the edge of every screen, where the display's own pointer never
+        // comes: the pointer crossing it would bring events with its own button state, ending the
+        // played gesture halfway, and other programs on the same display move it about.
+        component.setTopLeftPosition (farAway);
         component.addToDesktop (juce::ComponentPeer::windowIsTemporary);
         component.setVisible (true);
         testing_support::pumpMessages (20);
@@ -112,6 +105,8 @@ private:
                                 juce::MouseInputSource::defaultPressure,
                                 juce::MouseInputSource::defaultOrientation, time);
     }
+
+    static constexpr juce::Point<int> farAway{20000, 20000};
 
     juce::Component& component;
     juce::int64 time = juce::Time::currentTimeMillis();
