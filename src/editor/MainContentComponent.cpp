@@ -151,7 +151,7 @@ void MainContentComponent::releaseEverything()
 }
 
 //==============================================================================
-juce::Component* MainContentComponent::getControlPanel() const
+juce::Component* MainContentComponent::getLCDPanel() const
 {
     return controlPanel.get();
 }

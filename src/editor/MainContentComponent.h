@@ -48,7 +48,7 @@ public:
     ImageButtonWithText* getControlBankButton (int bank) const { return controlBankButtons[bank].get(); }
     juce::Label* getFaderLabel (int position) const { return faderLabels[position]; }
     juce::Label* getSwitchLabel (int position) const { return switchLabels[position]; }
-    juce::Component* getControlPanel() const;
+    juce::Component* getLCDPanel() const;
     juce::Component* getCommonPanel() const;
 
 private:

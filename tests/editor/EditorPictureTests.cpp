@@ -94,7 +94,7 @@ TEST_F (EditorPictures, EveryNumberStandsOutOnItsControl)
         areas.add (editor->getPadBankButton (j)->getBounds());
     for (int j = 0; j < 3; ++j)
         areas.add (editor->getControlBankButton (j)->getBounds());
-    areas.add (editor->getControlPanel()->getBounds());
+    areas.add (editor->getLCDPanel()->getBounds());
     areas.add (editor->getCommonPanel()->getBounds());
     for (int a = 0; a < areas.size(); ++a)
         for (int b = a + 1; b < areas.size(); ++b)

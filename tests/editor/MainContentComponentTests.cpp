@@ -27,7 +27,7 @@ protected:
     }
 
     void click (juce::Button* button) { editor->buttonClicked (button); }
-    juce::String panelTitle() const { return titleOf (editor->getControlPanel()); }
+    juce::String panelTitle() const { return titleOf (editor->getLCDPanel()); }
 
     static juce::Point<int> topLeftOf (juce::Component* c) { return c->getPosition(); }
 
@@ -58,7 +58,7 @@ TEST_F (MainEditor, OpensOnBankAWithThePanelOfPadOneAndNothingSelected)
     EXPECT_EQ (editor->getPadBank(), 0);
     EXPECT_EQ (editor->getControlBank(), 0);
     EXPECT_EQ (panelTitle(), "Pad 1");
-    EXPECT_EQ (editor->getControlPanel()->getBounds(), juce::Rectangle<int> (75, 95, 490, 100));
+    EXPECT_EQ (editor->getLCDPanel()->getBounds(), juce::Rectangle<int> (75, 95, 490, 100));
     ASSERT_NE (editor->getCommonPanel(), nullptr);
     EXPECT_EQ (editor->getCommonPanel()->getBounds(), juce::Rectangle<int> (600, 95, 300, 100));
     EXPECT_EQ (numToggledViews(), 0);
@@ -171,7 +171,7 @@ TEST_F (MainEditor, ControlBankBShowsControlsNineToSixteen)
     click (editor->getPadBankButton (3));
     click (editor->getPadView (15));
     EXPECT_EQ (panelTitle(), "Pad 64");
-    EXPECT_EQ (editor->getControlPanel()->getBounds(), juce::Rectangle<int> (75, 95, 490, 100));
+    EXPECT_EQ (editor->getLCDPanel()->getBounds(), juce::Rectangle<int> (75, 95, 490, 100));
 }
 
 TEST_F (MainEditor, AClickSelectsExactlyTheViewClickedAndShowsItsPanel)
@@ -200,11 +200,11 @@ TEST_F (MainEditor, AClickSelectsExactlyTheViewClickedAndShowsItsPanel)
 TEST_F (MainEditor, ABankSwitchKeepsThePanelAndTheOtherKindsSelection)
 {
     click (editor->getPadView (2));
-    auto* panel = editor->getControlPanel();
+    auto* panel = editor->getLCDPanel();
 
     click (editor->getPadBankButton (2));
     EXPECT_EQ (editor->getPadBank(), 2);
-    EXPECT_EQ (editor->getControlPanel(), panel); // still pad 3 of bank A
+    EXPECT_EQ (editor->getLCDPanel(), panel); // still pad 3 of bank A
     EXPECT_EQ (panelTitle(), "Pad 3");
     EXPECT_EQ (numToggledViews(), 0);
     for (int i = 0; i < 16; ++i)
