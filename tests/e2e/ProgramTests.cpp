@@ -1,4 +1,5 @@
 #include "RunningProgram.h"
+#include "Screen.h"
 #include "engine/VexoBEditorEngine.h"
 #include "engine/VirtualMidiPortSystem.h"
 #include "model/VexoEditorPreset.h"
@@ -26,13 +27,12 @@ protected:
     // of the one window.
     void quitAnsweringNo (const juce::String& mainWindowTitle)
     {
-        const auto asked = [] { return RunningProgram::waitForWindow ("Save Document", 0).isNotEmpty(); };
-        ASSERT_TRUE (RunningProgram::pressKeysUntil (mainWindowTitle, "ctrl+q", asked))
+        const auto asked = [] { return screen::isShowing ("Save Document"); };
+        ASSERT_TRUE (screen::pressKeysUntil (mainWindowTitle, "ctrl+q", asked))
             << "the quit question did not appear";
 
         const auto ended = [this] { return !program.isRunning(); };
-        ASSERT_TRUE (RunningProgram::pressKeysUntil ("Save Document", "n", ended))
-            << "the program did not end";
+        ASSERT_TRUE (screen::pressKeysUntil ("Save Document", "n", ended)) << "the program did not end";
         EXPECT_EQ (program.waitForExit(), 0);
     }
 
@@ -59,7 +59,7 @@ TEST_F (Program, StartsIntoAnUntitledWindowAndQuitsCleanly)
 {
     ASSERT_TRUE (program.start());
 
-    ASSERT_TRUE (RunningProgram::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty())
+    ASSERT_TRUE (screen::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty())
         << "no window titled \"VexoB Editor Untitled 1\"";
 
     quitAnsweringNo ("VexoB Editor Untitled 1");
@@ -70,20 +70,18 @@ TEST_F (Program, StartsIntoAnUntitledWindowAndQuitsCleanly)
 TEST_F (Program, NewAndCloseWindowShortcutsOpenAndCloseMainWindows)
 {
     ASSERT_TRUE (program.start());
-    ASSERT_TRUE (RunningProgram::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty());
+    ASSERT_TRUE (screen::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty());
 
-    const auto secondOpen = []
-    { return RunningProgram::waitForWindow ("VexoB Editor Untitled 2", 0).isNotEmpty(); };
-    ASSERT_TRUE (RunningProgram::pressKeysUntil ("VexoB Editor Untitled 1", "ctrl+n", secondOpen))
+    const auto secondOpen = [] { return screen::isShowing ("VexoB Editor Untitled 2"); };
+    ASSERT_TRUE (screen::pressKeysUntil ("VexoB Editor Untitled 1", "ctrl+n", secondOpen))
         << "Ctrl+N opened no second window";
 
-    const auto asked = [] { return RunningProgram::waitForWindow ("Save Document", 0).isNotEmpty(); };
-    ASSERT_TRUE (RunningProgram::pressKeysUntil ("VexoB Editor Untitled 2", "ctrl+w", asked))
+    const auto asked = [] { return screen::isShowing ("Save Document"); };
+    ASSERT_TRUE (screen::pressKeysUntil ("VexoB Editor Untitled 2", "ctrl+w", asked))
         << "Ctrl+W asked nothing";
 
-    const auto secondClosed = []
-    { return RunningProgram::waitForWindow ("VexoB Editor Untitled 2", 0).isEmpty(); };
-    ASSERT_TRUE (RunningProgram::pressKeysUntil ("Save Document", "n", secondClosed))
+    const auto secondClosed = [] { return !screen::isShowing ("VexoB Editor Untitled 2"); };
+    ASSERT_TRUE (screen::pressKeysUntil ("Save Document", "n", secondClosed))
         << "the second window stayed";
 
     // Only the closed window went; the program keeps running with the first.
@@ -99,10 +97,10 @@ TEST_F (Program, OpensThePresetFileNamedOnTheCommandLine)
 
     ASSERT_TRUE (program.start ({file.getFullPathName()}));
 
-    const juce::String title ("VexoB Editor Bass Line\\.vexob");
-    ASSERT_TRUE (RunningProgram::waitForWindow (title).isNotEmpty())
+    const juce::String title ("VexoB Editor Bass Line.vexob");
+    ASSERT_TRUE (screen::waitForWindow (title).isNotEmpty())
         << "no window titled with the file's name";
-    EXPECT_TRUE (RunningProgram::waitForWindow ("VexoB Editor Untitled 1", 500).isEmpty());
+    EXPECT_TRUE (screen::waitForWindow ("VexoB Editor Untitled 1", 500).isEmpty());
 
     quitAnsweringNo (title);
     EXPECT_EQ (file.loadFileAsString(), before);
@@ -115,11 +113,11 @@ TEST_F (Program, ADamagedFileIsReportedAndOpensUntitled)
 
     ASSERT_TRUE (program.start ({file.getFullPathName()}));
 
-    ASSERT_TRUE (RunningProgram::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty());
-    ASSERT_TRUE (RunningProgram::waitForWindow ("VexoB Editor").isNotEmpty())
+    ASSERT_TRUE (screen::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty());
+    ASSERT_TRUE (screen::waitForWindow ("VexoB Editor").isNotEmpty())
         << "no message box about the file";
-    const auto dismissed = [] { return RunningProgram::waitForWindow ("VexoB Editor", 0).isEmpty(); };
-    ASSERT_TRUE (RunningProgram::pressKeysUntil ("VexoB Editor", "Return", dismissed));
+    const auto dismissed = [] { return !screen::isShowing ("VexoB Editor"); };
+    ASSERT_TRUE (screen::pressKeysUntil ("VexoB Editor", "Return", dismissed));
 
     quitAnsweringNo ("VexoB Editor Untitled 1");
     EXPECT_EQ (file.loadFileAsString(), "not a preset");
