@@ -1,41 +1,13 @@
-#include "RunningProgram.h"
-#include "Screen.h"
+#include "ProgramTest.h"
 #include "engine/VexoBEditorEngine.h"
 #include "engine/VirtualMidiPortSystem.h"
 #include "model/VexoEditorPreset.h"
 
-#include <gtest/gtest.h>
-
 namespace
 {
-class Program : public testing::Test
+class Program : public ProgramTest
 {
 protected:
-    void SetUp() override
-    {
-        if (juce::SystemStats::getEnvironmentVariable ("DISPLAY", {}).isEmpty())
-            GTEST_SKIP() << "needs an X display (run the tests under xvfb-run)";
-
-        folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                     .getChildFile ("vexob e2e " + juce::Uuid().toString());
-        ASSERT_TRUE (folder.createDirectory());
-    }
-
-    void TearDown() override { folder.deleteRecursively(); }
-
-    // Quits through the keyboard as a user would: the Quit shortcut, then No to the save question
-    // of the one window.
-    void quitAnsweringNo (const juce::String& mainWindowTitle)
-    {
-        const auto asked = [] { return screen::isShowing ("Save Document"); };
-        ASSERT_TRUE (screen::pressKeysUntil (mainWindowTitle, "ctrl+q", asked))
-            << "the quit question did not appear";
-
-        const auto ended = [this] { return !program.isRunning(); };
-        ASSERT_TRUE (screen::pressKeysUntil ("Save Document", "n", ended)) << "the program did not end";
-        EXPECT_EQ (program.waitForExit(), 0);
-    }
-
     // A preset file written by the engine's own save.
     juce::File savePreset (const juce::String& fileName, const juce::String& presetName)
     {
@@ -49,9 +21,6 @@ protected:
         engine->savePresetFile (file, preset);
         return file;
     }
-
-    juce::File folder;
-    RunningProgram program;
 };
 } // namespace
 

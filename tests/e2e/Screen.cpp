@@ -1,5 +1,10 @@
 #include "Screen.h"
 
+#include "XCapture.h"
+
+#include <cstring>
+#include <utility>
+
 namespace screen
 {
 namespace
@@ -82,6 +87,37 @@ juce::StringArray releasingModifiersFirst (const juce::StringArray& command)
     return chained;
 }
 
+juce::Rectangle<int> getBoundsOf (const juce::String& id)
+{
+    juce::StringPairArray values;
+    for (const auto& line : juce::StringArray::fromLines (xdotool ({"getwindowgeometry", "--shell", id}).output))
+        values.set (line.upToFirstOccurrenceOf ("=", false, false), line.fromFirstOccurrenceOf ("=", false, false));
+    if (values["WIDTH"].isEmpty())
+        return {};
+    return {values["X"].getIntValue(), values["Y"].getIntValue(), values["WIDTH"].getIntValue(),
+            values["HEIGHT"].getIntValue()};
+}
+
+bool samePixels (const juce::Image& first, const juce::Image& second)
+{
+    if (first.isNull() || first.getBounds() != second.getBounds())
+        return false;
+    const juce::Image::BitmapData a (first, juce::Image::BitmapData::readOnly);
+    const juce::Image::BitmapData b (second, juce::Image::BitmapData::readOnly);
+    for (int y = 0; y < first.getHeight(); ++y)
+        if (std::memcmp (a.getLinePointer (y), b.getLinePointer (y), (size_t)(first.getWidth() * a.pixelStride)) != 0)
+            return false;
+    return true;
+}
+
+bool writePng (const juce::Image& picture, const juce::File& png)
+{
+    if (picture.isNull() || !png.getParentDirectory().createDirectory() || !png.deleteFile())
+        return false;
+    juce::FileOutputStream stream (png);
+    return stream.openedOk() && juce::PNGImageFormat().writeImageToStream (picture, stream);
+}
+
 bool pressKeysInWindow (const juce::String& title, const juce::String& keys, int windowTimeoutMs)
 {
     const auto id = waitForWindow (title, windowTimeoutMs);
@@ -128,6 +164,12 @@ bool isShowing (const juce::String& title)
     return findShowing (title).isNotEmpty();
 }
 
+juce::Rectangle<int> getBounds (const juce::String& title)
+{
+    const auto id = findShowing (title);
+    return id.isEmpty() ? juce::Rectangle<int>() : getBoundsOf (id);
+}
+
 bool pressKeys (const juce::String& title, const juce::String& keys)
 {
     return pressKeysInWindow (title, keys, 15000);
@@ -140,5 +182,75 @@ bool pressKeysUntil (const juce::String& title, const juce::String& keys,
     // new one, under the same title.
     return waitUntil ([&] { return pressKeysInWindow (title, keys, 2000) && waitUntil (effect, 3000); },
                       timeoutMs);
+}
+
+bool typeText (const juce::String& title, const juce::String& text)
+{
+    const auto id = waitForWindow (title);
+    return id.isNotEmpty() && focus (id)
+           && xdotool (releasingModifiersFirst ({"type", "--delay", "10", "--", text})).succeeded;
+}
+
+bool click (const juce::String& title, juce::Point<int> position, int button)
+{
+    const auto id = waitForWindow (title);
+    return id.isNotEmpty()
+           && xdotool (releasingModifiersFirst ({"windowraise", id, "mousemove", "--window", id, "--sync",
+                                                 juce::String (position.x), juce::String (position.y),
+                                                 "click", juce::String (button)}))
+                  .succeeded;
+}
+
+bool drag (const juce::String& title, juce::Point<int> from, juce::Point<int> to, int steps)
+{
+    const auto id = waitForWindow (title);
+    if (id.isEmpty() || steps < 1)
+        return false;
+    const auto origin = getBoundsOf (id).getPosition();
+
+    const auto moveTo = [&origin] (juce::Point<int> point) -> juce::StringArray
+    {
+        const auto onScreen = origin + point;
+        return {"mousemove", "--sync", juce::String (onScreen.x), juce::String (onScreen.y)};
+    };
+    auto command = releasingModifiersFirst ({"windowraise", id});
+    command.addArray (moveTo (from));
+    command.addArray ({"mousedown", "1"});
+    for (int step = 1; step <= steps; ++step)
+    {
+        command.addArray ({"sleep", "0.02"});
+        command.addArray (moveTo (from + (to - from) * step / steps));
+    }
+    command.addArray ({"sleep", "0.02", "mouseup", "1"});
+    return xdotool (command).succeeded;
+}
+
+juce::Image takePicture (const juce::String& title)
+{
+    const auto id = waitForWindow (title);
+    if (id.isEmpty() || !xdotool ({"windowraise", id}).succeeded)
+        return {};
+
+    // A window just raised, opened or changed is still being painted: the picture is taken again
+    // until two in a row agree.
+    juce::Image picture = captureXWindow (id), previous;
+    waitUntil (
+        [&]
+        {
+            previous = std::exchange (picture, captureXWindow (id));
+            return samePixels (picture, previous);
+        },
+        3000);
+    return picture;
+}
+
+bool saveScreenshot (const juce::String& title, const juce::File& png)
+{
+    return writePng (takePicture (title), png);
+}
+
+bool saveScreenshot (const juce::File& png)
+{
+    return writePng (captureXWindow ({}), png);
 }
 } // namespace screen
