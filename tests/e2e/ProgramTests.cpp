@@ -3,6 +3,8 @@
 #include "engine/VirtualMidiPortSystem.h"
 #include "model/VexoEditorPreset.h"
 
+#include <juce_gui_basics/juce_gui_basics.h>
+
 namespace
 {
 class Program : public ProgramTest
@@ -20,6 +22,13 @@ protected:
         const auto file = folder.getChildFile (fileName);
         engine->savePresetFile (file, preset);
         return file;
+    }
+
+    static bool isPresetFile (const juce::File& file)
+    {
+        MidiManager::Ptr midi (new MidiManager (std::make_shared<VirtualMidiPortSystem>()));
+        VexoBEditorEngine::Ptr engine (new VexoBEditorEngine (midi));
+        return engine->checkPresetFile (file);
     }
 };
 } // namespace
@@ -90,6 +99,33 @@ TEST_F (Program, ADamagedFileIsReportedAndOpensUntitled)
 
     quitAnsweringNo ("VexoB Editor Untitled 1");
     EXPECT_EQ (file.loadFileAsString(), "not a preset");
+}
+
+// Saving a window that has no file yet asks for one in the file chooser: a user clicks the name
+// field, types the name and clicks Save, and the preset is written there and the window takes
+// the file's name.
+TEST_F (Program, SavingAnUntitledPresetWritesItToTheFileNamedInTheChooser)
+{
+    if (juce::FileChooser::isPlatformDialogAvailable())
+        GTEST_SKIP() << "the program would use the desktop's own file chooser here";
+
+    ASSERT_TRUE (program.start());
+    const juce::String chooser ("Select filename to save");
+    ASSERT_TRUE (screen::pressKeysUntil ("VexoB Editor Untitled 1", "ctrl+s",
+                                         [&] { return screen::isShowing (chooser); }))
+        << "Ctrl+S showed no file chooser";
+
+    // Where the chooser's name field and Save button are in its 600 by 500 window.
+    const auto file = folder.getChildFile ("Typed Name.vexob");
+    ASSERT_TRUE (screen::click (chooser, {300, 436}));
+    ASSERT_TRUE (screen::typeText (chooser, file.getFullPathName()));
+    ASSERT_TRUE (screen::click (chooser, {545, 476}));
+
+    const juce::String title ("VexoB Editor Typed Name.vexob");
+    ASSERT_TRUE (screen::waitForWindow (title).isNotEmpty()) << "the window did not take the file's name";
+
+    quitAnsweringNo (title);
+    EXPECT_TRUE (isPresetFile (file));
 }
 
 TEST_F (Program, TheUserGuideShipsInTheResourceFolderBesideTheProgram)
