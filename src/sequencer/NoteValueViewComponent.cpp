@@ -36,6 +36,11 @@ NoteValueViewComponent::NoteValueViewComponent (const juce::Value& padNote)
     noteValue.addListener (this);
     addAndMakeVisible (*noteBox);
 
+    showNote (padNote);
+}
+
+void NoteValueViewComponent::showNote (const juce::Value& padNote)
+{
     // Binding tells this component at once, so the box shows the pad's note from the start.
     noteValue.referTo (padNote);
 }

@@ -21,6 +21,10 @@ public:
     // "C-1 / 0" .. "G9 / 127": note names with sharps, middle C in octave 4.
     static const juce::StringArray& getNoteNames();
 
+    // Binds the box to another pad's note, as the table does when it reuses this cell for
+    // another row.
+    void showNote (const juce::Value& padNote);
+
     void comboBoxChanged (juce::ComboBox* box) override;
     void valueChanged (juce::Value& value) override;
 

@@ -3,9 +3,14 @@
 SequencerListBoxStepComponent::SequencerListBoxStepComponent (const juce::Value& step)
 {
     stepValue.addListener (this);
+    showStep (step);
+    setInterceptsMouseClicks (false, true);
+}
+
+void SequencerListBoxStepComponent::showStep (const juce::Value& step)
+{
     // Binding tells this component at once, so the colour is the step's from the start.
     stepValue.referTo (step);
-    setInterceptsMouseClicks (false, true);
 }
 
 SequencerListBoxStepComponent::~SequencerListBoxStepComponent()

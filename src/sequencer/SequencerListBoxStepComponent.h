@@ -14,6 +14,9 @@ public:
     // Transparent for 0; otherwise (255, g, 0) with g falling from 252 at 1 to 0 at 127.
     static juce::Colour getVelocityColour (int velocity);
 
+    // Binds the cell to another step, as the table does when it reuses this cell for another row.
+    void showStep (const juce::Value& step);
+
     juce::Colour getColour() const { return colour; }
 
     void paint (juce::Graphics& g) override;

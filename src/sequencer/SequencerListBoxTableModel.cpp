@@ -54,9 +54,46 @@ juce::Component*
 SequencerListBoxTableModel::refreshComponentForCell (int rowNumber, int columnId, bool,
                                                      juce::Component* existingComponentToUpdate)
 {
-    // Every cell is made anew, bound to what the row shows now.
+    // The table asks for every visible cell whenever it scrolls or a row is selected. Building
+    // hundreds of cells each time, a note box of 128 choices among them, takes several frames;
+    // a cell of the right kind is bound to what the row shows now instead, which shows the same.
+    if (auto* reused = rebindCell (existingComponentToUpdate, rowNumber, columnId))
+        return reused;
+
     delete existingComponentToUpdate;
     return createCell (rowNumber, columnId);
+}
+
+juce::Component* SequencerListBoxTableModel::rebindCell (juce::Component* cell, int rowNumber,
+                                                         int columnId) const
+{
+    if (cell == nullptr || preset == nullptr || !juce::isPositiveAndBelow (rowNumber, numRows))
+        return nullptr;
+
+    if (columnId == StepColumnLayout::padColumnId)
+    {
+        auto* caption = dynamic_cast<juce::Label*> (cell);
+        if (caption != nullptr)
+            caption->setText (getPadCaption (rowNumber), juce::dontSendNotification);
+        return caption;
+    }
+
+    if (columnId == StepColumnLayout::noteColumnId)
+    {
+        auto* note = dynamic_cast<NoteValueViewComponent*> (cell);
+        auto pad = preset->getPad (rowNumber);
+        if (note == nullptr || pad == nullptr)
+            return nullptr;
+        note->showNote (pad->getParameterValue (VexoPad::Param::midiNote));
+        return note;
+    }
+
+    auto* step = dynamic_cast<SequencerListBoxStepComponent*> (cell);
+    auto track = preset->getSequencer()->getTrack (rowNumber);
+    if (step == nullptr || track == nullptr || columnId < 1 || columnId > StepColumnLayout::numSteps)
+        return nullptr;
+    step->showStep (track->getParameterValue (VexoBSequencerTrack::getStepParameterName (columnId)));
+    return step;
 }
 
 juce::Component* SequencerListBoxTableModel::createCell (int rowNumber, int columnId) const

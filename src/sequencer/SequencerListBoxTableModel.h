@@ -37,6 +37,8 @@ public:
 
 private:
     juce::Component* createCell (int rowNumber, int columnId) const;
+    // The cell itself, now showing that row and column; null when it is of another kind.
+    juce::Component* rebindCell (juce::Component* cell, int rowNumber, int columnId) const;
 
     VexoBEditorPreset::Ptr preset;
     VelocityViewComponent::Ptr velocityView;

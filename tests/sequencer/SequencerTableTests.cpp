@@ -173,6 +173,16 @@ TEST_F (SequencerTable, CellsRebuiltByScrollingShowTheCurrentValues)
     table().scrollToEnsureRowIsOnscreen (0);
     settle();
     EXPECT_EQ (cellColour (0, 1), juce::Colour (255, 126, 0));
+    EXPECT_EQ (cellAt<juce::Label> (table(), 0, StepColumnLayout::padColumnId)->getText(), "1 / A1");
+
+    // Cells are kept and bound again rather than built anew, which would take several frames for
+    // every click on a row. A step changed afterwards still shows.
+    auto* before = cellAt<SequencerListBoxStepComponent> (table(), 5, 9);
+    table().selectRow (5);
+    EXPECT_EQ (cellAt<SequencerListBoxStepComponent> (table(), 5, 9), before);
+    doubleClickCell (table(), 5, 9);
+    settle();
+    EXPECT_EQ (cellColour (5, 9), juce::Colour (255, 0, 0));
 }
 
 // When no row is selected the table reports row -1, which has no track.
