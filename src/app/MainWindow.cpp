@@ -157,7 +157,23 @@ void MainWindow::openFile (const juce::File& file)
 // have nothing to show.
 void MainWindow::sendToHardware() {}
 void MainWindow::openAutoPopulateTool() {}
-void MainWindow::openSequenceEditor() {}
+
+void MainWindow::openSequenceEditor()
+{
+    if (!sequencerWindow.exists())
+    {
+        auto* app = VexoEditorApplication::getApp();
+        auto content = app != nullptr ? app->createSequencerComponent (preset) : nullptr;
+        if (content == nullptr)
+            return;
+
+        // Titled after this window, also once Save As or an opened file renames it.
+        sequencerWindow.getOrMake ([&content] { return new SequencerWindow (std::move (content)); })
+            .followTitleOf (*this);
+    }
+
+    sequencerWindow.show (this);
+}
 
 void MainWindow::closeButtonPressed()
 {

@@ -2,6 +2,8 @@
 
 #include "engine/VexoEditorEngine.h"
 #include "model/EditorPreset.h"
+#include "sequencer/SequencerWindow.h"
+#include "services/ToolWindowHolder.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -46,6 +48,9 @@ public:
     const juce::String& getDisplayName() const { return displayName; }
     EditorPreset::Ptr getPreset() const { return preset; }
 
+    // Null until the first "Sequence Edit".
+    SequencerWindow* getSequencerWindow() const { return sequencerWindow.get(); }
+
     void closeButtonPressed() override;
 
     juce::ApplicationCommandTarget* getNextCommandTarget() override;
@@ -58,6 +63,8 @@ private:
     void belongTo (const juce::File& file);
     bool writeTo (const juce::File& file);
 
+    // Made on first use, hidden by its close button, released with this window.
+    ToolWindowHolder<SequencerWindow> sequencerWindow;
     juce::String path;
     juce::String displayName;
     EditorPreset::Ptr preset;

@@ -1,6 +1,7 @@
 #include "app/VexoBEditorApplication.h"
 
 #include "editor/MainContentComponent.h"
+#include "sequencer/SequencerComponent.h"
 #include "widgets/SkinImages.h"
 
 VexoBEditorApplication::VexoBEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse,
@@ -71,4 +72,11 @@ std::unique_ptr<juce::Component> VexoBEditorApplication::createEditor (EditorPre
 juce::Image VexoBEditorApplication::getLogoImage() const
 {
     return getSkinImage (SkinImageId::aboutLogo);
+}
+
+std::unique_ptr<juce::Component> VexoBEditorApplication::createSequencerComponent (EditorPreset::Ptr preset)
+{
+    if (auto* withSequence = dynamic_cast<VexoBEditorPreset*> (preset.get()))
+        return std::make_unique<SequencerComponent> (withSequence);
+    return nullptr;
 }

@@ -28,6 +28,8 @@ public:
 
     juce::Image getLogoImage() const override;
 
+    std::unique_ptr<juce::Component> createSequencerComponent (EditorPreset::Ptr preset) override;
+
 private:
     // An editor for the preset, over the picture of the device.
     std::unique_ptr<juce::Component> createEditor (EditorPreset::Ptr preset) const;

@@ -59,6 +59,9 @@ public:
     // The About box's picture, 501 x 275.
     juce::Image getLogoImage() const override = 0;
 
+    // The step-sequencer editor for a main window's preset; null for a preset without a sequence.
+    virtual std::unique_ptr<juce::Component> createSequencerComponent (EditorPreset::Ptr preset) = 0;
+
     virtual juce::String getMidiInputDeviceName() const = 0;
     virtual juce::String getMidiOutputDeviceName() const = 0;
 
