@@ -128,7 +128,23 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
     const int start =
         (int)((uint32_t)data[3] | (uint32_t)data[4] << 8 | (uint32_t)data[5] << 16 | (uint32_t)data[6] << 24);
 
-    auto page = makePage (kind);
+    // Building controls costs far more than loading them, so each kind's page is built once and
+    // every run starts it from the same values again.
+    static Page pages[]{makePage (0), makePage (1), makePage (2), makePage (3)};
+    static const auto startingRecords = []
+    {
+        std::vector<std::vector<juce::Array<juce::uint8>>> records (4);
+        for (size_t k = 0; k < 4; ++k)
+            for (auto* control : pages[k].all)
+                records[k].push_back (control->toBytes());
+        return records;
+    }();
+
+    auto& page = pages[kind];
+    for (int i = 0; i < page.all.size(); ++i)
+        if (!page.all[i]->fromBytes (startingRecords[(size_t)kind][(size_t)i]))
+            abort();
+
     const auto names = page.all[0]->getParameterNames();
     const auto parameter = names[data[7] % names.size()];
 
