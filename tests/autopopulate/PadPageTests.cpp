@@ -225,3 +225,19 @@ TEST_F (PadPage, AftertouchAndModeRowsWriteTheirChoice)
     EXPECT_EQ (slice (padValues (Param::aftertouchType), 32, 16), std::vector<int> (16, 2));
     EXPECT_EQ (slice (padValues (Param::noteToggleMode), 32, 16), std::vector<int> (16, 1));
 }
+
+TEST_F (PadPage, ChangingTypeWhileStartIsBeingTypedLeavesNothingBehind)
+{
+    auto& start = dynamic_cast<Pad::NoteSubMode*> (area())->getStartBox();
+    start.showEditor();
+    ASSERT_NE (start.getCurrentTextEditor(), nullptr);
+    start.getCurrentTextEditor()->insertTextAtCaret ("7");
+
+    choose (page().getTypeComboBox(), 3);
+    choose (page().getTypeComboBox(), 1);
+
+    auto* note = dynamic_cast<Pad::NoteSubMode*> (area());
+    ASSERT_NE (note, nullptr);
+    EXPECT_EQ (note->getStartBox().getValue(), 0);
+    EXPECT_EQ (note->getFunction().start, 0);
+}
