@@ -1,5 +1,6 @@
 #pragma once
 
+#include "autopopulate/AutoPopToolWindow.h"
 #include "engine/VexoEditorEngine.h"
 #include "model/EditorPreset.h"
 #include "sequencer/SequencerWindow.h"
@@ -51,6 +52,9 @@ public:
     // Null until the first "Sequence Edit".
     SequencerWindow* getSequencerWindow() const { return sequencerWindow.get(); }
 
+    // Null until the Auto Populate Tool command first opens it.
+    AutoPopToolWindow* getAutoPopulateWindow() const noexcept { return autoPopulateWindow.get(); }
+
     void closeButtonPressed() override;
 
     juce::ApplicationCommandTarget* getNextCommandTarget() override;
@@ -70,6 +74,9 @@ private:
     EditorPreset::Ptr preset;
     VexoEditorEngine::Ptr engine;
     bool modalBoxShowing = false;
+
+    // Made on first use, hidden by its close button, let go with this window.
+    ToolWindowHolder<AutoPopToolWindow> autoPopulateWindow;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
 };

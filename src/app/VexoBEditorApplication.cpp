@@ -1,5 +1,6 @@
 #include "app/VexoBEditorApplication.h"
 
+#include "autopopulate/VexoBAutoPopulateComponent.h"
 #include "editor/MainContentComponent.h"
 #include "sequencer/SequencerComponent.h"
 #include "widgets/SkinImages.h"
@@ -67,6 +68,14 @@ void VexoBEditorApplication::openPresetFile (const juce::File& file)
 std::unique_ptr<juce::Component> VexoBEditorApplication::createEditor (EditorPreset::Ptr preset) const
 {
     return std::make_unique<MainContentComponent> (preset, getSkinImage (SkinImageId::mainEditorBackground));
+}
+
+std::unique_ptr<juce::Component>
+VexoBEditorApplication::createAutoPopulateComponent (EditorPreset::Ptr preset)
+{
+    if (auto* presetToFill = dynamic_cast<VexoBEditorPreset*> (preset.get()))
+        return std::make_unique<VexoBAutoPopulateComponent> (presetToFill);
+    return nullptr;
 }
 
 juce::Image VexoBEditorApplication::getLogoImage() const

@@ -25,6 +25,7 @@ public:
     VexoEditorEngine::Ptr getEngine() const override;
     void ensureEngine() override;
     EditorPreset::Ptr createDefaultPreset() override;
+    std::unique_ptr<juce::Component> createAutoPopulateComponent (EditorPreset::Ptr preset) override;
 
     juce::Image getLogoImage() const override;
 
