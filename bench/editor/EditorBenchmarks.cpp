@@ -4,10 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#if JUCE_LINUX || JUCE_BSD
-#include <dlfcn.h>
-#endif
-
 // The main editor's costly moments: a bank switch (the views of the new bank made, bound and laid
 // out) and a new main window. Run under a display (xvfb-run); each should stay well within a frame.
 namespace
@@ -121,32 +117,3 @@ BENCHMARK (buildEditor)->Unit (benchmark::kMillisecond);
 BENCHMARK (openEmptyWindow)->Unit (benchmark::kMillisecond);
 BENCHMARK (openMainWindow)->Unit (benchmark::kMillisecond);
 BENCHMARK (paintEditor)->Unit (benchmark::kMillisecond);
-
-#if JUCE_LINUX || JUCE_BSD
-// A program made by JUCE ignores X errors (it asks a display without a window manager for the
-// manager's properties); this one is no such program, so it does the same itself.
-static void ignoreXErrorsLikeTheProgram()
-{
-    auto* x11 = ::dlopen ("libX11.so.6", RTLD_LAZY);
-    if (x11 == nullptr)
-        return;
-    using Handler = int (*) (void*, void*);
-    using SetHandler = Handler (*) (Handler);
-    if (auto setHandler = reinterpret_cast<SetHandler> (::dlsym (x11, "XSetErrorHandler")))
-        setHandler ([] (void*, void*) { return 0; });
-}
-#endif
-
-int main (int argc, char** argv)
-{
-#if JUCE_LINUX || JUCE_BSD
-    ignoreXErrorsLikeTheProgram();
-#endif
-    juce::ScopedJuceInitialiser_GUI juce;
-    benchmark::Initialize (&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments (argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "autopopulate/AutoPopToolWindow.h"
 #include "engine/VexoEditorEngine.h"
 #include "model/EditorPreset.h"
+#include "sequencer/SequencerWindow.h"
+#include "services/ToolWindowHolder.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -46,6 +49,12 @@ public:
     const juce::String& getDisplayName() const { return displayName; }
     EditorPreset::Ptr getPreset() const { return preset; }
 
+    // Null until the first "Sequence Edit".
+    SequencerWindow* getSequencerWindow() const { return sequencerWindow.get(); }
+
+    // Null until the Auto Populate Tool command first opens it.
+    AutoPopToolWindow* getAutoPopulateWindow() const noexcept { return autoPopulateWindow.get(); }
+
     void closeButtonPressed() override;
 
     juce::ApplicationCommandTarget* getNextCommandTarget() override;
@@ -58,11 +67,16 @@ private:
     void belongTo (const juce::File& file);
     bool writeTo (const juce::File& file);
 
+    // Made on first use, hidden by its close button, released with this window.
+    ToolWindowHolder<SequencerWindow> sequencerWindow;
     juce::String path;
     juce::String displayName;
     EditorPreset::Ptr preset;
     VexoEditorEngine::Ptr engine;
     bool modalBoxShowing = false;
+
+    // Made on first use, hidden by its close button, let go with this window.
+    ToolWindowHolder<AutoPopToolWindow> autoPopulateWindow;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
 };
