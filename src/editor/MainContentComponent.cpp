@@ -1,51 +1,15 @@
 #include "editor/MainContentComponent.h"
 
+#include "editor/lcd/FaderLCDView.h"
+#include "editor/lcd/KnobLCDView.h"
+#include "editor/lcd/PadLCDView.h"
+#include "editor/lcd/SwitchLCDView.h"
 #include "model/ControlBank.h"
-
-//==============================================================================
-// Stand-ins for the parameter panels: they take the panels' place and bounds and name what they
-// edit, until the panels themselves are there.
-class MainContentComponent::ControlPanel : public juce::Component, public juce::ReferenceCountedObject
-{
-public:
-    ControlPanel (MEditorControl::Ptr controlToEdit, const juce::String& title)
-        : control (std::move (controlToEdit))
-    {
-        titleLabel.setName (title);
-        titleLabel.setText (title, juce::dontSendNotification);
-        titleLabel.setBounds (5, 0, 100, 22);
-        titleLabel.setColour (juce::Label::textColourId, juce::Colours::white);
-        titleLabel.setFont (juce::Font (18.0f, juce::Font::plain));
-        addAndMakeVisible (titleLabel);
-    }
-
-private:
-    MEditorControl::Ptr control;
-    juce::Label titleLabel;
-};
-
-class MainContentComponent::CommonPanel : public juce::Component, public juce::ReferenceCountedObject
-{
-public:
-    explicit CommonPanel (VexoEditorPreset::Ptr presetToEdit)
-        : preset (std::move (presetToEdit))
-    {
-        nameLabel.setColour (juce::Label::textColourId, juce::Colours::white);
-        nameLabel.setBounds (0, 0, 200, 20);
-        if (preset != nullptr)
-            nameLabel.setText ("PRESET:" + preset->getName(), juce::dontSendNotification);
-        addAndMakeVisible (nameLabel);
-    }
-
-private:
-    VexoEditorPreset::Ptr preset;
-    juce::Label nameLabel;
-};
 
 //==============================================================================
 namespace
 {
-const juce::Rectangle<int> controlPanelBounds{75, 95, 490, 100};
+const juce::Rectangle<int> lcdPanelBounds{75, 95, 490, 100};
 const juce::Rectangle<int> commonPanelBounds{600, 95, 300, 100};
 const char* const padBankNames[] = {"A", "B", "C", "D"};
 const char* const controlBankNames[] = {"A", "B", "C"};
@@ -86,7 +50,7 @@ MainContentComponent::MainContentComponent (EditorPreset::Ptr presetToEdit,
 
     if (controls != nullptr)
     {
-        showControlPanel (controls->getPad (0).get(), "Pad " + numberOf (0));
+        showLCDPanel (new PadLCDView (controls->getPad (0), "Pad " + numberOf (0)));
         createPadBankButtons();
         createControlBankButtons();
         createCommonParametersView();
@@ -144,7 +108,7 @@ void MainContentComponent::releaseEverything()
         buttons->clear();
     }
 
-    controlPanel = nullptr;
+    lcdPanel = nullptr;
     commonPanel = nullptr;
     faderLabels.clear();
     switchLabels.clear();
@@ -153,7 +117,7 @@ void MainContentComponent::releaseEverything()
 //==============================================================================
 juce::Component* MainContentComponent::getLCDPanel() const
 {
-    return controlPanel.get();
+    return lcdPanel.get();
 }
 
 juce::Component* MainContentComponent::getCommonPanel() const
@@ -307,7 +271,7 @@ void MainContentComponent::createControlBankButtons()
 
 void MainContentComponent::createCommonParametersView()
 {
-    commonPanel = new CommonPanel (controls);
+    commonPanel = new CommonParametersLCDView (controls, controls->getTransport());
     addAndMakeVisible (commonPanel.get());
 }
 
@@ -345,49 +309,68 @@ void MainContentComponent::buttonClicked (juce::Button* button)
     deselect (faderViews);
     button->setToggleState (true, juce::dontSendNotification);
 
-    for (int i = 0; i < padViews.size(); ++i)
-        if (button == static_cast<juce::Button*> (padViews[i].get()))
-        {
-            const auto index = ControlBank::padIndex (padBank, i);
-            return showControlPanel (controls->getPad (index).get(), "Pad " + numberOf (index));
-        }
-
-    const struct
-    {
-        juce::ReferenceCountedArray<VexoControlView>& views;
-        const char* titlePrefix;
-    } kinds[] = {{knobViews, "Knob "}, {faderViews, "Fader "}, {switchViews, "Switch "}};
-
-    for (auto& kind : kinds)
-        for (int i = 0; i < kind.views.size(); ++i)
-            if (button == static_cast<juce::Button*> (kind.views[i].get()))
-            {
-                const auto index = ControlBank::controlIndex (controlBank, i);
-                return showControlPanel (kind.views[i]->getControl(), kind.titlePrefix + numberOf (index));
-            }
+    showLCDPanel (makeLCDPanel (button));
 }
 
-void MainContentComponent::showControlPanel (MEditorControl::Ptr control, const juce::String& title)
+LCDView::Ptr MainContentComponent::makeLCDPanel (juce::Button* clickedView) const
 {
-    if (controlPanel != nullptr)
-        removeChildComponent (controlPanel.get());
+    // The title counts controls from 1, as the device's labels do.
+    for (int i = 0; i < padViews.size(); ++i)
+        if (clickedView == static_cast<juce::Button*> (padViews[i].get()))
+        {
+            const auto index = ControlBank::padIndex (padBank, i);
+            return new PadLCDView (controls->getPad (index), "Pad " + numberOf (index));
+        }
 
-    controlPanel = new ControlPanel (std::move (control), title);
-    addAndMakeVisible (controlPanel.get());
+    for (int i = 0; i < knobViews.size(); ++i)
+        if (clickedView == static_cast<juce::Button*> (knobViews[i].get()))
+        {
+            const auto index = ControlBank::controlIndex (controlBank, i);
+            return new KnobLCDView (controls->getKnob (index), "Knob " + numberOf (index));
+        }
+
+    for (int i = 0; i < faderViews.size(); ++i)
+        if (clickedView == static_cast<juce::Button*> (faderViews[i].get()))
+        {
+            const auto index = ControlBank::controlIndex (controlBank, i);
+            return new FaderLCDView (controls->getFader (index), "Fader " + numberOf (index));
+        }
+
+    for (int i = 0; i < switchViews.size(); ++i)
+        if (clickedView == static_cast<juce::Button*> (switchViews[i].get()))
+        {
+            const auto index = ControlBank::controlIndex (controlBank, i);
+            return new SwitchLCDView (controls->getSwitch (index), "Switch " + numberOf (index));
+        }
+
+    return nullptr;
+}
+
+void MainContentComponent::showLCDPanel (LCDView::Ptr panel)
+{
+    if (panel == nullptr)
+        return;
+
+    // The old panel is released and leaves the editor.
+    if (lcdPanel != nullptr)
+        removeChildComponent (lcdPanel.get());
+
+    lcdPanel = std::move (panel);
+    addAndMakeVisible (lcdPanel.get());
     resized();
 }
 
 void MainContentComponent::dragStateChanged (DragableAndDropAbleControl*, bool isDragging)
 {
-    if (!isDragging && controlPanel != nullptr)
-        controlPanel->resized();
+    if (!isDragging && lcdPanel != nullptr)
+        lcdPanel->resized();
 }
 
 //==============================================================================
 void MainContentComponent::resized()
 {
-    if (controlPanel != nullptr)
-        controlPanel->setBounds (controlPanelBounds);
+    if (lcdPanel != nullptr)
+        lcdPanel->setBounds (lcdPanelBounds);
     if (commonPanel != nullptr)
         commonPanel->setBounds (commonPanelBounds);
 

@@ -4,6 +4,8 @@
 #include "editor/MainWindowDragDrop.h"
 #include "editor/PadView.h"
 #include "editor/VexoControlView.h"
+#include "editor/lcd/CommonParametersLCDView.h"
+#include "editor/lcd/LCDView.h"
 #include "model/VexoAEditorPreset.h"
 #include "widgets/ImageButtonWithText.h"
 #include "widgets/SkinImages.h"
@@ -52,9 +54,6 @@ public:
     juce::Component* getCommonPanel() const;
 
 private:
-    class ControlPanel;
-    class CommonPanel;
-
     void dragStateChanged (DragableAndDropAbleControl* control, bool isDragging) override;
 
     void rebuildPadViews (int bank);
@@ -74,8 +73,9 @@ private:
     void rebuildControlViews (juce::ReferenceCountedArray<VexoControlView>& views,
                               MEditorControl::Ptr (*controlAt) (const VexoAEditorPreset&, int),
                               SkinImageId normal, SkinImageId mouseOver, SkinImageId toggledOn);
+    LCDView::Ptr makeLCDPanel (juce::Button* clickedView) const;
 
-    void showControlPanel (MEditorControl::Ptr control, const juce::String& title);
+    void showLCDPanel (LCDView::Ptr panel);
     void releaseEverything();
 
     // First, so that it is destroyed after every child that draws with it.
@@ -83,8 +83,8 @@ private:
 
     EditorPreset::Ptr preset;
     VexoAEditorPreset* controls = nullptr; // the same preset, while it is held above
-    juce::ReferenceCountedObjectPtr<ControlPanel> controlPanel;
-    juce::ReferenceCountedObjectPtr<CommonPanel> commonPanel;
+    LCDView::Ptr lcdPanel;
+    CommonParametersLCDView::Ptr commonPanel;
     juce::ReferenceCountedArray<PadView> padViews;
     juce::ReferenceCountedArray<VexoControlView> knobViews;
     juce::ReferenceCountedArray<VexoControlView> faderViews;
