@@ -139,3 +139,45 @@ TEST_F (EditorPictures, EachPadTypeWritesItsLinesInsideThePad)
     }
     keep (picture(), "pads_of_each_type");
 }
+
+TEST_F (EditorPictures, ThePanelOfEachKindOfControlSitsOnTheScreenOfThePicture)
+{
+    const struct
+    {
+        juce::Button* view;
+        const char* name;
+    } clicks[] = {{editor->getPadView (5), "pad"},
+                  {editor->getKnobView (2), "knob"},
+                  {editor->getFaderView (4), "fader"},
+                  {editor->getSwitchView (7), "switch"}};
+
+    for (auto& click : clicks)
+    {
+        editor->buttonClicked (click.view);
+        testing_support::pumpMessages (20);
+        const auto image = picture();
+        keep (image, juce::String ("main_window_") + click.name + "_panel");
+
+        // The panel's fields stay on the screen it is drawn on, and off the common panel's.
+        auto* panel = editor->getLCDPanel();
+        const auto screen = panel->getBounds();
+        std::function<void (juce::Component&)> check = [&] (juce::Component& c)
+        {
+            for (auto* child : c.getChildren())
+            {
+                if (!child->isVisible())
+                    continue;
+                // The pages are wider than the screen; what they hold is not.
+                if (child->getNumChildComponents() > 0 && dynamic_cast<juce::ComboBox*> (child) == nullptr)
+                {
+                    check (*child);
+                    continue;
+                }
+                const auto area = editor->getLocalArea (child, child->getLocalBounds());
+                EXPECT_TRUE (screen.contains (area))
+                    << click.name << ": " << child->getName() << " " << area.toString();
+            }
+        };
+        check (*panel);
+    }
+}
