@@ -107,6 +107,13 @@ void DragableAndDropAbleControl::mouseUp (const juce::MouseEvent&)
     sendDragStateChanged();
 }
 
+void DragableAndDropAbleControl::dragOperationEnded (const juce::DragAndDropTarget::SourceDetails&)
+{
+    if (owner != nullptr)
+        if (auto* peer = owner->getPeer())
+            peer->grabFocus();
+}
+
 void DragableAndDropAbleControl::addListener (Listener* listener)
 {
     if (listener == nullptr)

@@ -87,6 +87,10 @@ public:
 protected:
     void sendDragStateChanged();
 
+    // The drag's picture took the keyboard focus with it; it goes back to the view's window, or
+    // the next click there would only fetch the focus back and not reach what was clicked.
+    void dragOperationEnded (const juce::DragAndDropTarget::SourceDetails& details) override;
+
 private:
     struct MouseWatcher : juce::MouseListener
     {

@@ -362,8 +362,20 @@ void MainContentComponent::showLCDPanel (LCDView::Ptr panel)
 
 void MainContentComponent::dragStateChanged (DragableAndDropAbleControl*, bool isDragging)
 {
-    if (!isDragging && lcdPanel != nullptr)
+    if (isDragging)
+        return;
+
+    if (lcdPanel != nullptr)
         lcdPanel->resized();
+    redrawAfterDrag.startTimer (RedrawAfterDrag::delayMs);
+}
+
+void MainContentComponent::dragOperationEnded (const juce::DragAndDropTarget::SourceDetails&)
+{
+    // The "Main Window" drag's picture took the keyboard focus with it; it comes back here.
+    if (auto* peer = getPeer())
+        peer->grabFocus();
+    redrawAfterDrag.startTimer (RedrawAfterDrag::delayMs);
 }
 
 //==============================================================================

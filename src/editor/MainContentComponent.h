@@ -55,6 +55,7 @@ public:
 
 private:
     void dragStateChanged (DragableAndDropAbleControl* control, bool isDragging) override;
+    void dragOperationEnded (const juce::DragAndDropTarget::SourceDetails& details) override;
 
     void rebuildPadViews (int bank);
     void setControlBank (int bank);
@@ -97,6 +98,25 @@ private:
     int padBank = 1;
     int controlBank = 1;
     juce::Image background;
+
+    // A dropped drag's picture fades out in a window of its own. Where no compositor keeps what it
+    // covered, its last picture would stay on the editor until that spot happened to be drawn
+    // again, so the editor is drawn again once the picture has surely gone.
+    struct RedrawAfterDrag : juce::Timer
+    {
+        static constexpr int delayMs = 400; // longer than the framework takes to remove the picture
+        explicit RedrawAfterDrag (juce::Component& c)
+            : editor (c)
+        {
+        }
+        void timerCallback() override
+        {
+            stopTimer();
+            editor.repaint();
+        }
+        juce::Component& editor;
+    };
+    RedrawAfterDrag redrawAfterDrag{*this};
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainContentComponent)
 };
