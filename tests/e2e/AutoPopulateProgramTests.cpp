@@ -1,4 +1,4 @@
-#include "RunningProgram.h"
+#include "ProgramTest.h"
 #include "engine/VexoBEditorEngine.h"
 #include "engine/VexoSysEx.h"
 #include "model/VexoBEditorPreset.h"
@@ -10,62 +10,22 @@
 // with the mouse and keyboard, its result saved by the main window.
 namespace
 {
-juce::String runTool (const juce::StringArray& command)
+// A click at a point of the window, given time to take effect.
+void clickAt (const juce::String& title, int x, int y)
 {
-    juce::ChildProcess child;
-    if (!child.start (command, juce::ChildProcess::wantStdOut))
-        return {};
-    auto output = child.readAllProcessOutput();
-    child.waitForProcessToFinish (5000);
-    return output;
-}
-
-// A click at a point of the window, in the window's own coordinates.
-void clickAt (const juce::String& windowId, int x, int y)
-{
-    runTool ({"xdotool", "mousemove", "--sync", "--window", windowId, juce::String (x), juce::String (y),
-              "click", "1"});
+    screen::click (title, {x, y});
     juce::Thread::sleep (250);
 }
 
-void typeKeys (const juce::StringArray& keys)
-{
-    for (auto& key : keys)
-    {
-        runTool ({"xdotool", "key", key});
-        juce::Thread::sleep (150);
-    }
-}
-
-bool waitUntil (const std::function<bool()>& condition, int timeoutMs = 10000)
-{
-    const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32)timeoutMs;
-    while (!condition())
-    {
-        if (juce::Time::getMillisecondCounter() >= deadline)
-            return false;
-        juce::Thread::sleep (100);
-    }
-    return true;
-}
-
-class AutoPopulateProgram : public testing::Test
+class AutoPopulateProgram : public ProgramTest
 {
 protected:
     void SetUp() override
     {
-        if (juce::SystemStats::getEnvironmentVariable ("DISPLAY", {}).isEmpty())
-            GTEST_SKIP() << "needs an X display (run the tests under xvfb-run)";
-
-        folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                     .getChildFile ("vexob e2e fill " + juce::Uuid().toString());
-        ASSERT_TRUE (folder.createDirectory());
-
+        ProgramTest::SetUp();
         midi = new MidiManager (std::make_shared<VirtualMidiPortSystem>());
         engine = new VexoBEditorEngine (midi);
     }
-
-    void TearDown() override { folder.deleteRecursively(); }
 
     // The preset a file holds, or null.
     VexoBEditorPreset::Ptr presetIn (const juce::File& file) const
@@ -88,10 +48,8 @@ protected:
         return notes;
     }
 
-    juce::File folder;
     MidiManager::Ptr midi;
     VexoBEditorEngine::Ptr engine;
-    RunningProgram program;
 };
 } // namespace
 
@@ -103,21 +61,11 @@ TEST_F (AutoPopulateProgram, FillsPadNotesInAScaleOverTwoBanksAndSavesThem)
     ASSERT_NE (factory, nullptr);
 
     ASSERT_TRUE (program.start ({file.getFullPathName()}));
-    const juce::String mainTitle ("VexoB Editor Fill\\.vexob");
-    const auto mainWindow = RunningProgram::waitForWindow (mainTitle);
-    ASSERT_TRUE (mainWindow.isNotEmpty()) << "the main window did not appear";
+    const juce::String mainTitle ("VexoB Editor Fill.vexob");
+    const juce::String tool ("Auto Populate: Generic ");
+    ASSERT_TRUE (screen::waitForWindow (mainTitle).isNotEmpty()) << "the main window did not appear";
 
-    // Tools, then its first item, until the tool is there.
-    juce::String tool;
-    ASSERT_TRUE (waitUntil (
-        [&]
-        {
-            clickAt (mainWindow, 52, 12);
-            clickAt (mainWindow, 80, 37);
-            tool = RunningProgram::waitForWindow ("Auto Populate: .*", 1000);
-            return tool.isNotEmpty();
-        },
-        20000))
+    ASSERT_TRUE (screen::chooseMenuItem (mainTitle, 1, 0, [&] { return screen::isShowing (tool); }))
         << "the Auto Populate window did not open from the Tools menu";
 
     // Pad banks A and B, the SCALE row on with MAJOR, START 48, Apply.
@@ -125,17 +73,15 @@ TEST_F (AutoPopulateProgram, FillsPadNotesInAScaleOverTwoBanksAndSavesThem)
     clickAt (tool, 548, 92);
     clickAt (tool, 29, 133);
     clickAt (tool, 145, 133);
-    typeKeys ({"Down", "Return"});
+    screen::pressKeysInFocus ("Down Return");
     clickAt (tool, 110, 155);
-    typeKeys ({"4", "8", "Return"});
+    screen::pressKeysInFocus ("4 8 Return");
     clickAt (tool, 560, 126);
 
-    // Back in the main window (keys go to the window that has the focus), Save writes to its file
-    // without asking.
-    clickAt (mainWindow, 1165, 738);
+    // Save, in the main window, writes to its file without asking.
     const auto before = file.getLastModificationTime();
-    ASSERT_TRUE (RunningProgram::pressKeysUntil (mainTitle, "ctrl+s",
-                                                 [&] { return file.getLastModificationTime() != before; }))
+    ASSERT_TRUE (screen::pressKeysUntil (mainTitle, "ctrl+s",
+                                         [&] { return file.getLastModificationTime() != before; }))
         << "Save did not write the file";
     juce::Thread::sleep (300);
 
@@ -150,9 +96,5 @@ TEST_F (AutoPopulateProgram, FillsPadNotesInAScaleOverTwoBanksAndSavesThem)
                std::vector<int> (factoryNotes.begin() + 32, factoryNotes.end()));
 
     // Quit, answering No: the file keeps the filled notes.
-    const auto asked = [] { return RunningProgram::waitForWindow ("Save Document", 0).isNotEmpty(); };
-    ASSERT_TRUE (RunningProgram::pressKeysUntil (mainTitle, "ctrl+q", asked));
-    ASSERT_TRUE (
-        RunningProgram::pressKeysUntil ("Save Document", "n", [this] { return !program.isRunning(); }));
-    EXPECT_EQ (program.waitForExit(), 0);
+    quitAnsweringNo (mainTitle);
 }

@@ -29,7 +29,8 @@ void ProgramTest::TearDown()
 void ProgramTest::quitAnsweringNo (const juce::String& mainWindowTitle)
 {
     const auto asked = [] { return screen::isShowing ("Save Document"); };
-    ASSERT_TRUE (screen::pressKeysUntil (mainWindowTitle, "ctrl+q", asked)) << "the quit question did not appear";
+    ASSERT_TRUE (screen::pressKeysUntil (mainWindowTitle, "ctrl+q", asked))
+        << "the quit question did not appear";
 
     const auto ended = [this] { return !program.isRunning(); };
     ASSERT_TRUE (screen::pressKeysUntil ("Save Document", "n", ended)) << "the program did not end";

@@ -59,8 +59,7 @@ TEST_F (Program, NewAndCloseWindowShortcutsOpenAndCloseMainWindows)
         << "Ctrl+W asked nothing";
 
     const auto secondClosed = [] { return !screen::isShowing ("VexoB Editor Untitled 2"); };
-    ASSERT_TRUE (screen::pressKeysUntil ("Save Document", "n", secondClosed))
-        << "the second window stayed";
+    ASSERT_TRUE (screen::pressKeysUntil ("Save Document", "n", secondClosed)) << "the second window stayed";
 
     // Only the closed window went; the program keeps running with the first.
     EXPECT_TRUE (program.isRunning());
@@ -76,8 +75,7 @@ TEST_F (Program, OpensThePresetFileNamedOnTheCommandLine)
     ASSERT_TRUE (program.start ({file.getFullPathName()}));
 
     const juce::String title ("VexoB Editor Bass Line.vexob");
-    ASSERT_TRUE (screen::waitForWindow (title).isNotEmpty())
-        << "no window titled with the file's name";
+    ASSERT_TRUE (screen::waitForWindow (title).isNotEmpty()) << "no window titled with the file's name";
     EXPECT_TRUE (screen::waitForWindow ("VexoB Editor Untitled 1", 500).isEmpty());
 
     quitAnsweringNo (title);
@@ -92,8 +90,7 @@ TEST_F (Program, ADamagedFileIsReportedAndOpensUntitled)
     ASSERT_TRUE (program.start ({file.getFullPathName()}));
 
     ASSERT_TRUE (screen::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty());
-    ASSERT_TRUE (screen::waitForWindow ("VexoB Editor").isNotEmpty())
-        << "no message box about the file";
+    ASSERT_TRUE (screen::waitForWindow ("VexoB Editor").isNotEmpty()) << "no message box about the file";
     const auto dismissed = [] { return !screen::isShowing ("VexoB Editor"); };
     ASSERT_TRUE (screen::pressKeysUntil ("VexoB Editor", "Return", dismissed));
 

@@ -90,8 +90,10 @@ juce::StringArray releasingModifiersFirst (const juce::StringArray& command)
 juce::Rectangle<int> getBoundsOf (const juce::String& id)
 {
     juce::StringPairArray values;
-    for (const auto& line : juce::StringArray::fromLines (xdotool ({"getwindowgeometry", "--shell", id}).output))
-        values.set (line.upToFirstOccurrenceOf ("=", false, false), line.fromFirstOccurrenceOf ("=", false, false));
+    for (const auto& line :
+         juce::StringArray::fromLines (xdotool ({"getwindowgeometry", "--shell", id}).output))
+        values.set (line.upToFirstOccurrenceOf ("=", false, false),
+                    line.fromFirstOccurrenceOf ("=", false, false));
     if (values["WIDTH"].isEmpty())
         return {};
     return {values["X"].getIntValue(), values["Y"].getIntValue(), values["WIDTH"].getIntValue(),
@@ -105,7 +107,8 @@ bool samePixels (const juce::Image& first, const juce::Image& second)
     const juce::Image::BitmapData a (first, juce::Image::BitmapData::readOnly);
     const juce::Image::BitmapData b (second, juce::Image::BitmapData::readOnly);
     for (int y = 0; y < first.getHeight(); ++y)
-        if (std::memcmp (a.getLinePointer (y), b.getLinePointer (y), (size_t)(first.getWidth() * a.pixelStride)) != 0)
+        if (std::memcmp (a.getLinePointer (y), b.getLinePointer (y),
+                         (size_t)(first.getWidth() * a.pixelStride)) != 0)
             return false;
     return true;
 }
@@ -175,8 +178,8 @@ bool pressKeys (const juce::String& title, const juce::String& keys)
     return pressKeysInWindow (title, keys, 15000);
 }
 
-bool pressKeysUntil (const juce::String& title, const juce::String& keys,
-                     const std::function<bool()>& effect, int timeoutMs)
+bool pressKeysUntil (const juce::String& title, const juce::String& keys, const std::function<bool()>& effect,
+                     int timeoutMs)
 {
     // The window is looked up for every try: JUCE sometimes replaces a window's native one with a
     // new one, under the same title.
@@ -187,18 +190,49 @@ bool pressKeysUntil (const juce::String& title, const juce::String& keys,
 bool typeText (const juce::String& title, const juce::String& text)
 {
     const auto id = waitForWindow (title);
-    return id.isNotEmpty() && focus (id)
-           && xdotool (releasingModifiersFirst ({"type", "--delay", "10", "--", text})).succeeded;
+    return id.isNotEmpty() && focus (id) &&
+           xdotool (releasingModifiersFirst ({"type", "--delay", "10", "--", text})).succeeded;
 }
 
-bool click (const juce::String& title, juce::Point<int> position, int button)
+bool click (const juce::String& title, juce::Point<int> position, int button, int count)
 {
     const auto id = waitForWindow (title);
-    return id.isNotEmpty()
-           && xdotool (releasingModifiersFirst ({"windowraise", id, "mousemove", "--window", id, "--sync",
-                                                 juce::String (position.x), juce::String (position.y),
-                                                 "click", juce::String (button)}))
-                  .succeeded;
+    return id.isNotEmpty() &&
+           xdotool (releasingModifiersFirst ({"windowraise", id, "mousemove", "--window", id, "--sync",
+                                              juce::String (position.x), juce::String (position.y), "click",
+                                              "--repeat", juce::String (count), "--delay", "80",
+                                              juce::String (button)}))
+               .succeeded;
+}
+
+bool pressKeysInFocus (const juce::String& keys)
+{
+    juce::StringArray command{"key", "--delay", "60"};
+    command.addTokens (keys, " ", {});
+    command.removeEmptyStrings();
+    return xdotool (releasingModifiersFirst (command)).succeeded;
+}
+
+bool chooseMenuItem (const juce::String& title, int menuIndex, int itemIndex,
+                     const std::function<bool()>& effect, int timeoutMs)
+{
+    // The open menu has the keyboard focus, not the main window.
+    juce::StringArray keys;
+    for (int i = 0; i < menuIndex; ++i)
+        keys.add ("Right");
+    for (int i = 0; i <= itemIndex; ++i)
+        keys.add ("Down");
+    keys.add ("Return");
+
+    return waitUntil (
+        [&]
+        {
+            if (!click (title, {20, 12}))
+                return false;
+            juce::Thread::sleep (400);
+            return pressKeysInFocus (keys.joinIntoString (" ")) && waitUntil (effect, 3000);
+        },
+        timeoutMs);
 }
 
 bool drag (const juce::String& title, juce::Point<int> from, juce::Point<int> to, int steps)

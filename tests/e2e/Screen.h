@@ -32,19 +32,29 @@ juce::Rectangle<int> getBounds (const juce::String& title);
 // lets go of any modifier still down, so that "n" arrives as a plain n.
 bool pressKeys (const juce::String& title, const juce::String& keys);
 
+// Presses keys in whatever holds the keyboard focus now, such as an open menu or a combo box's list,
+// without looking for a window first.
+bool pressKeysInFocus (const juce::String& keys);
+
 // Presses the keys again and again until the effect shows; false if it has not within the time.
 // A key can come before the program listens for it, so one press is not always enough.
-bool pressKeysUntil (const juce::String& title, const juce::String& keys,
-                     const std::function<bool()>& effect, int timeoutMs = 15000);
+bool pressKeysUntil (const juce::String& title, const juce::String& keys, const std::function<bool()>& effect,
+                     int timeoutMs = 15000);
 
 // Types the text into whatever has the keyboard focus inside the window with that title (click a
 // field first to give it the focus), after giving the window the focus as pressKeys does.
 bool typeText (const juce::String& title, const juce::String& text);
 
-// Clicks at a point given from the top-left corner of the window's inside. The window is raised
-// first so that no other window covers the point. Two clicks at one place in quick succession make
-// a double click to the program.
-bool click (const juce::String& title, juce::Point<int> position, int button = 1);
+// Clicks at a point given from the top-left corner of the window's inside, count times in quick
+// succession (2 makes a double click). The window is raised first so that no other window covers
+// the point.
+bool click (const juce::String& title, juce::Point<int> position, int button = 1, int count = 1);
+
+// Chooses an item of the window's menu bar with the mouse and the keyboard, as a user may: a click
+// on the bar's first menu, Right to the menu at menuIndex (0 is File), Down to the item at
+// itemIndex (counting items only, not separators) and Return; again until the effect shows.
+bool chooseMenuItem (const juce::String& title, int menuIndex, int itemIndex,
+                     const std::function<bool()>& effect, int timeoutMs = 20000);
 
 // Drags with the left button from one point of the window to another, through evenly spaced steps
 // with a short pause between them, as a hand would move; a program that waits for the pointer to

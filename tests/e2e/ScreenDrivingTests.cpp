@@ -9,9 +9,18 @@
 namespace juce
 {
 // Readable failures.
-void PrintTo (const Point<int>& point, std::ostream* out) { *out << "(" << point.toString() << ")"; }
-void PrintTo (const KeyPress& key, std::ostream* out) { *out << key.getTextDescription(); }
-void PrintTo (const Colour& colour, std::ostream* out) { *out << colour.toDisplayString (true); }
+void PrintTo (const Point<int>& point, std::ostream* out)
+{
+    *out << "(" << point.toString() << ")";
+}
+void PrintTo (const KeyPress& key, std::ostream* out)
+{
+    *out << key.getTextDescription();
+}
+void PrintTo (const Colour& colour, std::ostream* out)
+{
+    *out << colour.toDisplayString (true);
+}
 } // namespace juce
 
 // Checks of the driving itself. Most drive a window of the test's own that records what reaches
@@ -105,7 +114,8 @@ TEST_F (ScreenDriving, ADragGoesDownAtItsStartThroughEveryStepAndUpAtItsEnd)
     window.catchUp();
 
     EXPECT_EQ (window.downs, (std::vector<juce::Point<int>>{{20, 30}}));
-    EXPECT_EQ (window.drags, (std::vector<juce::Point<int>>{{40, 40}, {60, 50}, {80, 60}, {100, 70}, {120, 80}}));
+    EXPECT_EQ (window.drags,
+               (std::vector<juce::Point<int>>{{40, 40}, {60, 50}, {80, 60}, {100, 70}, {120, 80}}));
     EXPECT_EQ (window.ups, (std::vector<juce::Point<int>>{{120, 80}}));
 }
 
@@ -121,9 +131,9 @@ TEST_F (ScreenDriving, KeysAndTextArriveWithExactlyTheirOwnModifiers)
     ASSERT_TRUE (screen::pressKeys ("Key Target", "n shift+Tab"));
     window.catchUp();
     EXPECT_EQ (window.keys,
-               (std::vector<juce::KeyPress>{juce::KeyPress ('q', juce::ModifierKeys::ctrlModifier, 0),
-                                            juce::KeyPress ('n', {}, 'n'),
-                                            juce::KeyPress (juce::KeyPress::tabKey, juce::ModifierKeys::shiftModifier, 0)}));
+               (std::vector<juce::KeyPress>{
+                   juce::KeyPress ('q', juce::ModifierKeys::ctrlModifier, 0), juce::KeyPress ('n', {}, 'n'),
+                   juce::KeyPress (juce::KeyPress::tabKey, juce::ModifierKeys::shiftModifier, 0)}));
 
     window.field.grabKeyboardFocus();
     const juce::String text ("-n Mixed Case & Symbols: ~!@#$%^*()_+{}|\"<>?");
@@ -164,7 +174,8 @@ TEST_F (ScreenDriving, AWindowDraggedByItsBodyEndsWhereTheDragEnds)
     ASSERT_TRUE (screen::drag ("Save Document", {200, 20}, {300, 80}));
     const auto expected = before + juce::Point<int> (100, 60);
     EXPECT_TRUE (screen::waitUntil ([&] { return screen::getBounds ("Save Document") == expected; }, 3000))
-        << "the box is at " << screen::getBounds ("Save Document").toString() << ", not at " << expected.toString();
+        << "the box is at " << screen::getBounds ("Save Document").toString() << ", not at "
+        << expected.toString();
 
     const auto ended = [this] { return !program.isRunning(); };
     ASSERT_TRUE (screen::pressKeysUntil ("Save Document", "n", ended));

@@ -17,7 +17,7 @@ juce::uint8 channel (unsigned long pixel, unsigned long mask)
     while (((mask >> shift) & 1) == 0)
         ++shift;
     const auto maximum = mask >> shift;
-    return (juce::uint8)(((pixel >> shift) & maximum) * 255 / maximum);
+    return (juce::uint8) (((pixel >> shift) & maximum) * 255 / maximum);
 }
 } // namespace
 
@@ -34,9 +34,9 @@ juce::Image captureXWindow (const juce::String& windowId)
     XWindowAttributes attributes, screen;
     Window child;
     int left = 0, top = 0;
-    if (XGetWindowAttributes (display.get(), window, &attributes) == 0 || attributes.map_state != IsViewable
-        || XGetWindowAttributes (display.get(), root, &screen) == 0
-        || !XTranslateCoordinates (display.get(), window, root, 0, 0, &left, &top, &child))
+    if (XGetWindowAttributes (display.get(), window, &attributes) == 0 ||
+        attributes.map_state != IsViewable || XGetWindowAttributes (display.get(), root, &screen) == 0 ||
+        !XTranslateCoordinates (display.get(), window, root, 0, 0, &left, &top, &child))
         return {};
 
     const auto area = juce::Rectangle<int> (left, top, attributes.width, attributes.height)
