@@ -289,9 +289,11 @@ TEST_F (LoadFromHardwareDialog, AClosedWindowsFailedRequestNeverEndsTheNextPass)
     window->releaseContent();
     window = nullptr;
 
-    // The new window's first reply comes only after the old request has timed out (300 ms).
+    // The new window's first reply comes only after the old request has timed out, and well
+    // within the time-out the new request gets once the old one has ended.
+    services.engine->setReplyTimeout (600);
     services.device().setSilent (false);
-    services.device().setReplyDelay (450);
+    services.device().setReplyDelay (900);
     secondWindow = makeWindow();
     secondWindow->requestAllPresets();
     hookResults (
@@ -315,7 +317,7 @@ TEST_F (LoadFromHardwareDialog, ALateReplyNeverFillsAnotherRow)
         [this] (int slotInReply, int)
         {
             if (hook.successes == 12 && slotInReply == 11)
-                services.device().setReplyDelay (250);
+                services.device().setReplyDelay (600);
             if (slotInReply == 12)
                 services.device().setReplyDelay (0);
         });

@@ -136,12 +136,12 @@ TEST_F (SendPresetDialog, OtherSendsNeverCloseIt)
 // Two clicks before the device answers are two sends, each reported once.
 TEST_F (SendPresetDialog, EveryClickSendsAgain)
 {
-    services.device().setReplyDelay (50);
     auto preset = services.createDefaultPreset();
     auto dialog = makeDialog (preset);
-    clickSend (*dialog);
-    clickSend (*dialog);
-    ASSERT_TRUE (settle ([&] { return dialog->getNumSendsInFlight() == 2; }));
+    auto& send = dialog->getContent().getSendButton();
+    dialog->buttonClicked (&send);
+    dialog->buttonClicked (&send);
+    EXPECT_EQ (dialog->getNumSendsInFlight(), 2);
 
     ASSERT_TRUE (settle ([&] { return count (UiText::presetSentSuccessfully) == 2; }));
     EXPECT_FALSE (dialog->isOnDesktop());
