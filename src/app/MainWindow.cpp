@@ -153,9 +153,14 @@ void MainWindow::openFile (const juce::File& file)
     belongTo (file);
 }
 
+void MainWindow::sendToHardware()
+{
+    sendPresetWindow.getOrMake ([this] { return SendPresetWindow::create (preset, engine); });
+    sendPresetWindow.show (this);
+}
+
 // The tool windows of a preset come with their own parts of the program; until then these commands
 // have nothing to show.
-void MainWindow::sendToHardware() {}
 void MainWindow::openAutoPopulateTool() {}
 void MainWindow::openSequenceEditor() {}
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "dialogs/SendPresetWindow.h"
 #include "engine/VexoEditorEngine.h"
 #include "model/EditorPreset.h"
+#include "services/ToolWindowHolder.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -46,6 +48,9 @@ public:
     const juce::String& getDisplayName() const { return displayName; }
     EditorPreset::Ptr getPreset() const { return preset; }
 
+    // Null until the first Send To Hardware.
+    SendPresetWindow* getSendPresetWindow() const { return sendPresetWindow.get(); }
+
     void closeButtonPressed() override;
 
     juce::ApplicationCommandTarget* getNextCommandTarget() override;
@@ -63,6 +68,9 @@ private:
     EditorPreset::Ptr preset;
     VexoEditorEngine::Ptr engine;
     bool modalBoxShowing = false;
+
+    // Made once, kept while this window lives, so it comes back with the slot last chosen.
+    ToolWindowHolder<SendPresetWindow> sendPresetWindow;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
 };
