@@ -271,13 +271,23 @@ void SendMultiplePresetsWindow::queueFilesForSlot (const juce::StringArray& path
 
 void SendMultiplePresetsWindow::run()
 {
-    while (!threadShouldExit())
+    for (;;)
     {
         ReadJob job;
         {
             const juce::ScopedLock sl (stateLock);
-            if (jobs.empty())
+
+            // Found idle under the same lock that queues a job: a job queued after this is seen
+            // to need a new start, and one queued before it is read here.
+            if (threadShouldExit() || jobs.empty())
+            {
+                readerActive = false;
+                dropSlot = -1;
+                currentFile.clear();
+                jobs.clear();
+                pendingPaths.clear();
                 break;
+            }
 
             job = std::move (jobs.front());
             jobs.pop_front();
@@ -293,17 +303,6 @@ void SendMultiplePresetsWindow::run()
         read (job);
     }
 
-    {
-        const juce::ScopedLock sl (stateLock);
-        readerActive = false;
-        dropSlot = -1;
-        currentFile.clear();
-        if (threadShouldExit())
-        {
-            jobs.clear();
-            pendingPaths.clear();
-        }
-    }
     notifyWindow();
 }
 
