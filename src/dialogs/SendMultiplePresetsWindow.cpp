@@ -2,6 +2,7 @@
 
 #include "dialogs/DeviceSlots.h"
 #include "dialogs/DialogLists.h"
+#include "dialogs/PresetSnapshot.h"
 #include "editor/MainWindowDragDrop.h"
 #include "model/VexoEditorPreset.h"
 #include "services/ApplicationServices.h"
@@ -462,13 +463,10 @@ void SendMultiplePresetsWindow::sendAllPresets()
 
     for (const auto& [slot, preset] : table)
     {
-        EditorPreset::Ptr copy = engine->createPreset();
-        if (copy == nullptr || !copy->fromBytes (preset->toBytes()))
-            copy = preset;
-
-        batch.add (copy);
+        EditorPreset::Ptr snapshot = new PresetSnapshot (*preset);
+        batch.add (snapshot);
         ++batchSize;
-        engine->sendPreset (slot, copy);
+        engine->sendPreset (slot, snapshot);
 
         // Without an output every send fails alike: the first one's report stands for all of them,
         // instead of one message box per slot.

@@ -118,9 +118,9 @@ private:
     // Moves on with every clearing of all slots: a read begun before it stores nothing after it.
     int generation = 0;
 
-    // Message thread only: the presets of the last "Send" whose results are still to come. Each is
-    // a copy made for that send, so no result of another send (another dialog's, or one of an
-    // earlier "Send" acknowledged late) is ever counted for this one.
+    // Message thread only: what the last "Send" handed to the engine, for the sends whose results
+    // are still to come. Each is a snapshot made for that send, so no result of another send
+    // (another dialog's, or one of an earlier "Send" acknowledged late) is ever counted for this one.
     juce::ReferenceCountedArray<EditorPreset> batch;
     int batchSize = 0;
     int sentCount = 0;

@@ -1,5 +1,6 @@
 #include "dialogs/SendPresetWindow.h"
 
+#include "dialogs/PresetSnapshot.h"
 #include "services/ApplicationServices.h"
 #include "text/UiText.h"
 #include "widgets/ImageButtonFactories.h"
@@ -64,12 +65,9 @@ void SendPresetWindow::buttonClicked (juce::Button* button)
         preset == nullptr)
         return;
 
-    EditorPreset::Ptr copy = engine->createPreset();
-    if (copy == nullptr || !copy->fromBytes (preset->toBytes()))
-        copy = preset;
-
-    sendsInFlight.add (copy);
-    engine->sendPreset (content->getSelectedSlotId() - 1, copy);
+    EditorPreset::Ptr snapshot = new PresetSnapshot (*preset);
+    sendsInFlight.add (snapshot);
+    engine->sendPreset (content->getSelectedSlotId() - 1, snapshot);
 }
 
 void SendPresetWindow::sendPresetResult (EditorPreset::Ptr sentPreset, int result)

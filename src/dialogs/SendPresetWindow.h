@@ -47,7 +47,7 @@ private:
     VexoEditorEngine::Ptr engine;
     SendPresetComponent::Ptr content;
 
-    // What each send handed to the engine: a copy of the preset as it was at the click, so that its
+    // What each send handed to the engine: the preset's bytes as they were at the click, so that its
     // result is told apart from those of any other send of the same preset object (another main
     // window may edit that very object: Load From Hardware opens one preset in as many windows as
     // asked).
