@@ -469,3 +469,28 @@ TEST (VexoEditorEngine, TheSimulatedPortSystemConnectsTheDeviceOnItsDefaultPorts
     EXPECT_EQ (nameOf (preset), "Generic ");
     engine->removeListener (&results);
 }
+
+// The device's log of what it was sent keeps the latest messages, in order, and lets go of the
+// older ones whole (under LeakSanitizer, a message dropped without its data shows).
+TEST (SimulatedVexoBDevice, KeepsTheLatestMessagesAndLetsTheOlderGo)
+{
+    VirtualMidiPortSystem bus;
+    SimulatedVexoBDevice device (bus);
+    device.setSilent (true);
+    MidiManager::Ptr manager (new MidiManager (std::shared_ptr<VirtualMidiPortSystem> (&bus, [] (auto*) {})));
+    manager->openOutput (SimulatedVexoBDevice::getDefaultPortName());
+
+    constexpr int sent = SimulatedVexoBDevice::maxRecentMessages + 40;
+    for (int i = 0; i < sent; ++i)
+    {
+        const juce::uint8 request[] = {0xF0, 0x7D, 0x00, 0x36, 0x12, 0x00, 0x01, (juce::uint8) (i % 31),
+                                       0xF7};
+        manager->sendMessage (juce::MidiMessage (request, (int)sizeof (request)));
+    }
+
+    const auto log = device.getRecentMessages();
+    ASSERT_EQ (log.size(), SimulatedVexoBDevice::maxRecentMessages);
+    for (int i = 0; i < log.size(); ++i)
+        EXPECT_EQ (log[i].getRawData()[7], (sent - log.size() + i) % 31);
+    EXPECT_EQ (device.getNumMessagesReceived(), sent);
+}
