@@ -58,7 +58,7 @@ TEST_F (DeviceDialogs, LoadFromHardwareReadsTheDeviceAndOpensAPresetInANewWindow
 
     dialog->loadPresetIntoEditor (5);
     ASSERT_EQ (numWindows(), 2);
-    EXPECT_EQ (window (1)->getPreset().get(), dialog->getListedPresets()[5]);
+    EXPECT_EQ (window (1)->getPreset().get(), dialog->getListedPresets()[5].get());
     EXPECT_TRUE (window (1)->getDisplayName().startsWith ("Untitled "));
 
     juce::Component::SafePointer<GetPresetWindow> closed (dialog);

@@ -166,8 +166,8 @@ TEST_F (LoadFromHardwareDialog, GetOpensThePresetOfItsRow)
     row->getGetButton().triggerClick();
     ASSERT_TRUE (settle ([&] { return services.openedPresets.size() == 2; }));
 
-    EXPECT_EQ (services.openedPresets[0].get(), window->getListedPresets()[5]);
-    EXPECT_EQ (services.openedPresets[1].get(), window->getListedPresets()[5]);
+    EXPECT_EQ (services.openedPresets[0].get(), window->getListedPresets()[5].get());
+    EXPECT_EQ (services.openedPresets[1].get(), window->getListedPresets()[5].get());
     EXPECT_EQ (nameOf (services.openedPresets[0]), padded ("Slot5"));
 
     window->loadPresetIntoEditor (31);
