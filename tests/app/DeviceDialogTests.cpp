@@ -4,7 +4,15 @@
 #include "text/UiText.h"
 
 using testing_support::pumpMessages;
-using testing_support::pumpUntil;
+
+namespace
+{
+// Generous: a whole reading pass on a loaded machine, or under a sanitizer, takes seconds.
+bool pumpUntil (const std::function<bool()>& condition)
+{
+    return testing_support::pumpUntil (condition, 20000);
+}
+} // namespace
 
 namespace
 {

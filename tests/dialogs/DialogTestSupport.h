@@ -109,7 +109,7 @@ private:
     juce::File folder;
 };
 
-inline bool settle (const std::function<bool()>& condition, int ms = 5000)
+inline bool settle (const std::function<bool()>& condition, int ms = 20000)
 {
     return testing_support::pumpUntil (condition, ms);
 }

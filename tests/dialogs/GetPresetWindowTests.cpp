@@ -62,7 +62,7 @@ protected:
         services.getEngine()->addListener (&hook);
     }
 
-    bool passEnds (GetPresetWindow& w, int ms = 5000)
+    bool passEnds (GetPresetWindow& w, int ms = 20000)
     {
         return settle ([&] { return !w.isBusy(); }, ms);
     }

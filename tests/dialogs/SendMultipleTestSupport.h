@@ -57,7 +57,7 @@ protected:
         return watched != nullptr && !window->isReading() && window->getPanel().getSendButton().isEnabled();
     }
 
-    bool readingEnds (int ms = 5000)
+    bool readingEnds (int ms = 20000)
     {
         return dialog_test::settle ([this] { return isIdle(); }, ms);
     }
