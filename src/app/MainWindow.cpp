@@ -3,6 +3,7 @@
 #include "app/CommandIds.h"
 #include "app/VexoEditorApplication.h"
 #include "engine/VexoSysEx.h"
+#include "model/VexoEditorPreset.h"
 #include "text/UiText.h"
 
 namespace
@@ -159,10 +160,38 @@ void MainWindow::sendToHardware()
     sendPresetWindow.show (this);
 }
 
-// The tool windows of a preset come with their own parts of the program; until then these commands
-// have nothing to show.
-void MainWindow::openAutoPopulateTool() {}
-void MainWindow::openSequenceEditor() {}
+void MainWindow::openSequenceEditor()
+{
+    if (!sequencerWindow.exists())
+    {
+        auto* app = VexoEditorApplication::getApp();
+        auto content = app != nullptr ? app->createSequencerComponent (preset) : nullptr;
+        if (content == nullptr)
+            return;
+
+        // Titled after this window, also once Save As or an opened file renames it.
+        sequencerWindow.getOrMake ([&content] { return new SequencerWindow (std::move (content)); })
+            .followTitleOf (*this);
+    }
+
+    sequencerWindow.show (this);
+}
+
+void MainWindow::openAutoPopulateTool()
+{
+    if (!autoPopulateWindow.exists())
+    {
+        auto* app = VexoEditorApplication::getApp();
+        auto content = app != nullptr ? app->createAutoPopulateComponent (preset) : nullptr;
+        if (content == nullptr)
+            return;
+        autoPopulateWindow.getOrMake ([&content] { return new AutoPopToolWindow (std::move (content)); });
+    }
+
+    autoPopulateWindow.show (this);
+    if (auto* named = dynamic_cast<VexoEditorPreset*> (preset.get()))
+        autoPopulateWindow.get()->showPresetName (named->getName());
+}
 
 void MainWindow::closeButtonPressed()
 {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "autopopulate/AutoPopToolWindow.h"
 #include "dialogs/SendPresetWindow.h"
 #include "engine/VexoEditorEngine.h"
 #include "model/EditorPreset.h"
+#include "sequencer/SequencerWindow.h"
 #include "services/ToolWindowHolder.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -51,6 +53,12 @@ public:
     // Null until the first Send To Hardware.
     SendPresetWindow* getSendPresetWindow() const { return sendPresetWindow.get(); }
 
+    // Null until the first "Sequence Edit".
+    SequencerWindow* getSequencerWindow() const { return sequencerWindow.get(); }
+
+    // Null until the Auto Populate Tool command first opens it.
+    AutoPopToolWindow* getAutoPopulateWindow() const noexcept { return autoPopulateWindow.get(); }
+
     void closeButtonPressed() override;
 
     juce::ApplicationCommandTarget* getNextCommandTarget() override;
@@ -63,6 +71,8 @@ private:
     void belongTo (const juce::File& file);
     bool writeTo (const juce::File& file);
 
+    // Made on first use, hidden by its close button, released with this window.
+    ToolWindowHolder<SequencerWindow> sequencerWindow;
     juce::String path;
     juce::String displayName;
     EditorPreset::Ptr preset;
@@ -71,6 +81,9 @@ private:
 
     // Made once, kept while this window lives, so it comes back with the slot last chosen.
     ToolWindowHolder<SendPresetWindow> sendPresetWindow;
+
+    // Made on first use, hidden by its close button, let go with this window.
+    ToolWindowHolder<AutoPopToolWindow> autoPopulateWindow;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
 };

@@ -1,6 +1,8 @@
 #include "app/VexoBEditorApplication.h"
 
+#include "autopopulate/VexoBAutoPopulateComponent.h"
 #include "editor/MainContentComponent.h"
+#include "sequencer/SequencerComponent.h"
 #include "widgets/SkinImages.h"
 
 VexoBEditorApplication::VexoBEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse,
@@ -68,7 +70,22 @@ std::unique_ptr<juce::Component> VexoBEditorApplication::createEditor (EditorPre
     return std::make_unique<MainContentComponent> (preset, getSkinImage (SkinImageId::mainEditorBackground));
 }
 
+std::unique_ptr<juce::Component>
+VexoBEditorApplication::createAutoPopulateComponent (EditorPreset::Ptr preset)
+{
+    if (auto* presetToFill = dynamic_cast<VexoBEditorPreset*> (preset.get()))
+        return std::make_unique<VexoBAutoPopulateComponent> (presetToFill);
+    return nullptr;
+}
+
 juce::Image VexoBEditorApplication::getLogoImage() const
 {
     return getSkinImage (SkinImageId::aboutLogo);
+}
+
+std::unique_ptr<juce::Component> VexoBEditorApplication::createSequencerComponent (EditorPreset::Ptr preset)
+{
+    if (auto* withSequence = dynamic_cast<VexoBEditorPreset*> (preset.get()))
+        return std::make_unique<SequencerComponent> (withSequence);
+    return nullptr;
 }

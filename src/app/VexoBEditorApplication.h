@@ -25,8 +25,11 @@ public:
     VexoEditorEngine::Ptr getEngine() const override;
     void ensureEngine() override;
     EditorPreset::Ptr createDefaultPreset() override;
+    std::unique_ptr<juce::Component> createAutoPopulateComponent (EditorPreset::Ptr preset) override;
 
     juce::Image getLogoImage() const override;
+
+    std::unique_ptr<juce::Component> createSequencerComponent (EditorPreset::Ptr preset) override;
 
 private:
     // An editor for the preset, over the picture of the device.

@@ -59,8 +59,15 @@ public:
     // A new preset holding the factory preset that the program carries.
     EditorPreset::Ptr createDefaultPreset() override = 0;
 
+    // The body of a main window's Auto Populate tool, filling the preset's controls; null for a
+    // preset of another model.
+    virtual std::unique_ptr<juce::Component> createAutoPopulateComponent (EditorPreset::Ptr preset) = 0;
+
     // The About box's picture, 501 x 275.
     juce::Image getLogoImage() const override = 0;
+
+    // The step-sequencer editor for a main window's preset; null for a preset without a sequence.
+    virtual std::unique_ptr<juce::Component> createSequencerComponent (EditorPreset::Ptr preset) = 0;
 
     virtual juce::String getMidiInputDeviceName() const = 0;
     virtual juce::String getMidiOutputDeviceName() const = 0;

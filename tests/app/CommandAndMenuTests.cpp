@@ -1,4 +1,5 @@
 #include "ApplicationTestFixture.h"
+#include "IconifyRequestWatch.h"
 
 namespace
 {
@@ -33,6 +34,17 @@ juce::ApplicationCommandTarget* targetFor (juce::ApplicationCommandManager& mana
 {
     juce::ApplicationCommandInfo info (id);
     return manager.getTargetForCommand (id, info);
+}
+
+// The names of the given windows from back to front, as the desktop stacks them.
+std::vector<std::string> stackingOf (const std::vector<juce::Component*>& windows)
+{
+    std::vector<std::string> names;
+    auto& desktop = juce::Desktop::getInstance();
+    for (int i = 0; i < desktop.getNumComponents(); ++i)
+        if (std::find (windows.begin(), windows.end(), desktop.getComponent (i)) != windows.end())
+            names.push_back (desktop.getComponent (i)->getName().toStdString());
+    return names;
 }
 
 // The items of a menu as command ids, 0 for a separator.
@@ -127,6 +139,59 @@ TEST_F (Commands, BringAllToFrontIsGreyedWhileNoMainWindowIsOpen)
     window (0)->close();
     app->getCommandInfo (CommandIds::bringAllToFront, info);
     EXPECT_NE (info.flags & juce::ApplicationCommandInfo::isDisabled, 0);
+}
+
+TEST_F (Commands, BringAllToFrontRaisesEveryMainWindowInTheOrderTheyOpened)
+{
+    start();
+    invoke (CommandIds::newPreset);
+    invoke (CommandIds::newPreset);
+    ASSERT_EQ (numWindows(), 3);
+
+    // Another window of the program on top, and the first main window above the other two.
+    juce::DocumentWindow dialog ("Dialog", juce::Colours::black, 0, true);
+    dialog.setVisible (true);
+    window (0)->toFront (false);
+    dialog.toFront (false);
+    const std::vector<juce::Component*> windows{window (0), window (1), window (2), &dialog};
+    ASSERT_EQ (stackingOf (windows),
+               (std::vector<std::string>{"VexoB Editor Untitled 2", "VexoB Editor Untitled 3",
+                                         "VexoB Editor Untitled 1", "Dialog"}));
+
+    // On this display un-minimising a window is the same request to show it that bringing it to
+    // front makes, so the stacking is what tells the command's work apart.
+    invoke (CommandIds::bringAllToFront);
+    EXPECT_EQ (stackingOf (windows),
+               (std::vector<std::string>{"Dialog", "VexoB Editor Untitled 1", "VexoB Editor Untitled 2",
+                                         "VexoB Editor Untitled 3"}));
+}
+
+// The test display has no window manager to iconify a window, so these look at the requests.
+TEST_F (Commands, MinimizeWindowIconifiesTheActiveMainWindowOnly)
+{
+    IconifyRequestWatch watch;
+    ASSERT_TRUE (watch.isWatching());
+    start();
+    invoke (CommandIds::newPreset);
+    ASSERT_EQ (numWindows(), 2);
+    auto* manager = app->getWindowManager();
+
+    // The shortcut's way: the command goes to the focused main window.
+    window (1)->toFront (true);
+    ASSERT_TRUE (testing_support::pumpUntil ([&] { return manager->getActiveWindow() == window (1); }));
+    EXPECT_TRUE (app->getCommandManager()->invokeDirectly (CommandIds::minimizeWindow, false));
+    EXPECT_TRUE (watch.waitForRequestFrom (*window (1)));
+    testing_support::pumpMessages (100);
+    EXPECT_FALSE (watch.hasRequestFrom (*window (0)));
+
+    // The application's way, through the window manager.
+    watch.clear();
+    window (0)->toFront (true);
+    ASSERT_TRUE (testing_support::pumpUntil ([&] { return manager->getActiveWindow() == window (0); }));
+    app->perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::minimizeWindow));
+    EXPECT_TRUE (watch.waitForRequestFrom (*window (0)));
+    testing_support::pumpMessages (100);
+    EXPECT_FALSE (watch.hasRequestFrom (*window (1)));
 }
 
 TEST_F (Commands, TheUserGuideOpensWithTheSystemOrSaysWhereItWasLookedFor)

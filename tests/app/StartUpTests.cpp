@@ -1,4 +1,5 @@
 #include "ApplicationTestFixture.h"
+#include "FreedMemoryPoison.h"
 
 using StartUp = ApplicationTest;
 
@@ -157,12 +158,17 @@ TEST_F (StartUp, ClosingTheLastWindowQuitsWhereTheWindowsCarryTheMenus)
     EXPECT_EQ (desktop->questions.size(), 2u);
 }
 
+// The menu model stops watching the command manager as it goes; were the command manager gone
+// first, the model would reach into freed memory, which the poison turns into a crash here.
 TEST_F (StartUp, ShutDownReleasesWhatInitialiseMade)
 {
     start();
     invoke (CommandIds::newPreset);
 
-    app->shutdown();
+    {
+        const ScopedFreedMemoryPoison poison;
+        app->shutdown();
+    }
     started = false;
     EXPECT_EQ (app->getWindowManager(), nullptr);
     EXPECT_EQ (app->getCommandManager(), nullptr);

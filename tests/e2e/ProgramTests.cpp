@@ -1,41 +1,15 @@
-#include "RunningProgram.h"
+#include "ProgramTest.h"
 #include "engine/VexoBEditorEngine.h"
 #include "model/VexoEditorPreset.h"
 #include "simulation/VirtualMidiPortSystem.h"
 
-#include <gtest/gtest.h>
+#include <juce_gui_basics/juce_gui_basics.h>
 
 namespace
 {
-class Program : public testing::Test
+class Program : public ProgramTest
 {
 protected:
-    void SetUp() override
-    {
-        if (juce::SystemStats::getEnvironmentVariable ("DISPLAY", {}).isEmpty())
-            GTEST_SKIP() << "needs an X display (run the tests under xvfb-run)";
-
-        folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                     .getChildFile ("vexob e2e " + juce::Uuid().toString());
-        ASSERT_TRUE (folder.createDirectory());
-    }
-
-    void TearDown() override { folder.deleteRecursively(); }
-
-    // Quits through the keyboard as a user would: the Quit shortcut, then No to the save question
-    // of the one window.
-    void quitAnsweringNo (const juce::String& mainWindowTitle)
-    {
-        const auto asked = [] { return RunningProgram::waitForWindow ("Save Document", 0).isNotEmpty(); };
-        ASSERT_TRUE (RunningProgram::pressKeysUntil (mainWindowTitle, "ctrl+q", asked))
-            << "the quit question did not appear";
-
-        const auto ended = [this] { return !program.isRunning(); };
-        ASSERT_TRUE (RunningProgram::pressKeysUntil ("Save Document", "n", ended))
-            << "the program did not end";
-        EXPECT_EQ (program.waitForExit(), 0);
-    }
-
     // A preset file written by the engine's own save.
     juce::File savePreset (const juce::String& fileName, const juce::String& presetName)
     {
@@ -50,8 +24,12 @@ protected:
         return file;
     }
 
-    juce::File folder;
-    RunningProgram program;
+    static bool isPresetFile (const juce::File& file)
+    {
+        MidiManager::Ptr midi (new MidiManager (std::make_shared<VirtualMidiPortSystem>()));
+        VexoBEditorEngine::Ptr engine (new VexoBEditorEngine (midi));
+        return engine->checkPresetFile (file);
+    }
 };
 } // namespace
 
@@ -59,7 +37,7 @@ TEST_F (Program, StartsIntoAnUntitledWindowAndQuitsCleanly)
 {
     ASSERT_TRUE (program.start());
 
-    ASSERT_TRUE (RunningProgram::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty())
+    ASSERT_TRUE (screen::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty())
         << "no window titled \"VexoB Editor Untitled 1\"";
 
     quitAnsweringNo ("VexoB Editor Untitled 1");
@@ -70,21 +48,18 @@ TEST_F (Program, StartsIntoAnUntitledWindowAndQuitsCleanly)
 TEST_F (Program, NewAndCloseWindowShortcutsOpenAndCloseMainWindows)
 {
     ASSERT_TRUE (program.start());
-    ASSERT_TRUE (RunningProgram::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty());
+    ASSERT_TRUE (screen::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty());
 
-    const auto secondOpen = []
-    { return RunningProgram::waitForWindow ("VexoB Editor Untitled 2", 0).isNotEmpty(); };
-    ASSERT_TRUE (RunningProgram::pressKeysUntil ("VexoB Editor Untitled 1", "ctrl+n", secondOpen))
+    const auto secondOpen = [] { return screen::isShowing ("VexoB Editor Untitled 2"); };
+    ASSERT_TRUE (screen::pressKeysUntil ("VexoB Editor Untitled 1", "ctrl+n", secondOpen))
         << "Ctrl+N opened no second window";
 
-    const auto asked = [] { return RunningProgram::waitForWindow ("Save Document", 0).isNotEmpty(); };
-    ASSERT_TRUE (RunningProgram::pressKeysUntil ("VexoB Editor Untitled 2", "ctrl+w", asked))
+    const auto asked = [] { return screen::isShowing ("Save Document"); };
+    ASSERT_TRUE (screen::pressKeysUntil ("VexoB Editor Untitled 2", "ctrl+w", asked))
         << "Ctrl+W asked nothing";
 
-    const auto secondClosed = []
-    { return RunningProgram::waitForWindow ("VexoB Editor Untitled 2", 0).isEmpty(); };
-    ASSERT_TRUE (RunningProgram::pressKeysUntil ("Save Document", "n", secondClosed))
-        << "the second window stayed";
+    const auto secondClosed = [] { return !screen::isShowing ("VexoB Editor Untitled 2"); };
+    ASSERT_TRUE (screen::pressKeysUntil ("Save Document", "n", secondClosed)) << "the second window stayed";
 
     // Only the closed window went; the program keeps running with the first.
     EXPECT_TRUE (program.isRunning());
@@ -99,10 +74,9 @@ TEST_F (Program, OpensThePresetFileNamedOnTheCommandLine)
 
     ASSERT_TRUE (program.start ({file.getFullPathName()}));
 
-    const juce::String title ("VexoB Editor Bass Line\\.vexob");
-    ASSERT_TRUE (RunningProgram::waitForWindow (title).isNotEmpty())
-        << "no window titled with the file's name";
-    EXPECT_TRUE (RunningProgram::waitForWindow ("VexoB Editor Untitled 1", 500).isEmpty());
+    const juce::String title ("VexoB Editor Bass Line.vexob");
+    ASSERT_TRUE (screen::waitForWindow (title).isNotEmpty()) << "no window titled with the file's name";
+    EXPECT_TRUE (screen::waitForWindow ("VexoB Editor Untitled 1", 500).isEmpty());
 
     quitAnsweringNo (title);
     EXPECT_EQ (file.loadFileAsString(), before);
@@ -115,14 +89,40 @@ TEST_F (Program, ADamagedFileIsReportedAndOpensUntitled)
 
     ASSERT_TRUE (program.start ({file.getFullPathName()}));
 
-    ASSERT_TRUE (RunningProgram::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty());
-    ASSERT_TRUE (RunningProgram::waitForWindow ("VexoB Editor").isNotEmpty())
-        << "no message box about the file";
-    const auto dismissed = [] { return RunningProgram::waitForWindow ("VexoB Editor", 0).isEmpty(); };
-    ASSERT_TRUE (RunningProgram::pressKeysUntil ("VexoB Editor", "Return", dismissed));
+    ASSERT_TRUE (screen::waitForWindow ("VexoB Editor Untitled 1").isNotEmpty());
+    ASSERT_TRUE (screen::waitForWindow ("VexoB Editor").isNotEmpty()) << "no message box about the file";
+    const auto dismissed = [] { return !screen::isShowing ("VexoB Editor"); };
+    ASSERT_TRUE (screen::pressKeysUntil ("VexoB Editor", "Return", dismissed));
 
     quitAnsweringNo ("VexoB Editor Untitled 1");
     EXPECT_EQ (file.loadFileAsString(), "not a preset");
+}
+
+// Saving a window that has no file yet asks for one in the file chooser: a user clicks the name
+// field, types the name and clicks Save, and the preset is written there and the window takes
+// the file's name.
+TEST_F (Program, SavingAnUntitledPresetWritesItToTheFileNamedInTheChooser)
+{
+    if (juce::FileChooser::isPlatformDialogAvailable())
+        GTEST_SKIP() << "the program would use the desktop's own file chooser here";
+
+    ASSERT_TRUE (program.start());
+    const juce::String chooser ("Select filename to save");
+    ASSERT_TRUE (screen::pressKeysUntil ("VexoB Editor Untitled 1", "ctrl+s",
+                                         [&] { return screen::isShowing (chooser); }))
+        << "Ctrl+S showed no file chooser";
+
+    // Where the chooser's name field and Save button are in its 600 by 500 window.
+    const auto file = folder.getChildFile ("Typed Name.vexob");
+    ASSERT_TRUE (screen::click (chooser, {300, 436}));
+    ASSERT_TRUE (screen::typeText (chooser, file.getFullPathName()));
+    ASSERT_TRUE (screen::click (chooser, {545, 476}));
+
+    const juce::String title ("VexoB Editor Typed Name.vexob");
+    ASSERT_TRUE (screen::waitForWindow (title).isNotEmpty()) << "the window did not take the file's name";
+
+    quitAnsweringNo (title);
+    EXPECT_TRUE (isPresetFile (file));
 }
 
 TEST_F (Program, TheUserGuideShipsInTheResourceFolderBesideTheProgram)

@@ -4,18 +4,30 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using namespace ChoiceLists;
 
 namespace
 {
-juce::StringArray itemsOf (const juce::ComboBox& box)
+// Plain strings, so that a failure shows the texts.
+std::vector<std::string> textsOf (const juce::StringArray& list)
 {
-    juce::StringArray items;
+    std::vector<std::string> texts;
+    for (const auto& text : list)
+        texts.push_back (text.toStdString());
+    return texts;
+}
+
+std::vector<std::string> itemsOf (const juce::ComboBox& box)
+{
+    std::vector<std::string> items;
 
     for (int i = 0; i < box.getNumItems(); ++i)
     {
         EXPECT_EQ (box.getItemId (i), i + 1);
-        items.add (box.getItemText (i));
+        items.push_back (box.getItemText (i).toStdString());
     }
 
     return items;
@@ -98,61 +110,103 @@ TEST (ChoiceLists, StoredListsHaveTheirDeviceOrder)
     EXPECT_EQ (getOffOnNames(), getOffOnListNames());
 }
 
-TEST (EditorFactories, ComboBoxesAreNamedFilledAndUnselected)
+// Every combo-box factory against the texts its box must offer, in order: a factory wired to
+// another list of the same length fails here, where a count of items would not.
+TEST (EditorFactories, EveryComboBoxOffersItsOwnListInOrder)
 {
-    auto channel = createMidiChannelComboBox (nullptr);
-    EXPECT_EQ (channel->getName(), "MIDI CHANNEL");
-    EXPECT_EQ (itemsOf (*channel), getMidiChannelNames());
-    EXPECT_EQ (channel->getSelectedId(), 0);
-    EXPECT_EQ (channel->findColour (juce::ComboBox::textColourId), juce::Colours::white);
-    EXPECT_EQ (channel->findColour (juce::ComboBox::backgroundColourId), juce::Colours::transparentBlack);
-    EXPECT_EQ (channel->findColour (juce::ComboBox::outlineColourId), juce::Colours::transparentBlack);
+    const juce::StringArray offOn{"OFF", "ON"};
+    const juce::StringArray padColours{"OFF",        "RED",        "ORANGE",   "AMBER",        "YELLOW",
+                                       "GREEN",      "GREEN BLUE", "AQUA",     "LIGHT BLUE",   "BLUE",
+                                       "PURPLE",     "PINK",       "HOT PINK", "LIGHT PURPLE", "LIGHT GREEN",
+                                       "LIGHT PINK", "GREY"};
 
-    auto keyOne = createKeyOneComboBox (nullptr);
-    EXPECT_EQ (keyOne->getName(), "KEY 1");
-    EXPECT_EQ (keyOne->getNumItems(), 82);
-    EXPECT_EQ (keyOne->getItemText (81), "NUM 0");
+    juce::StringArray channels{"COMMON"};
+    for (const auto* port : {"A", "B"})
+        for (int channel = 1; channel <= 16; ++channel)
+            channels.add (port + juce::String (channel));
 
-    auto keyTwo = createKeyTwoComboBox (nullptr);
-    EXPECT_EQ (keyTwo->getName(), "KEY 2");
-    EXPECT_EQ (keyTwo->getNumItems(), 14);
-    EXPECT_EQ (keyTwo->getItemText (0), "<None>");
+    juce::StringArray commonChannels (channels);
+    commonChannels.remove (0);
 
-    EXPECT_EQ (createComboBox ("EMPTY", {})->getNumItems(), 0);
+    const auto numbers = [] (int first, int last)
+    {
+        juce::StringArray list;
+        for (int n = first; n <= last; ++n)
+            list.add (juce::String (n));
+        return list;
+    };
+
+    juce::StringArray keys{"1", "2", "3", "4", "5", "6", "7", "8", "9", "0"};
+    for (auto letter : juce::String ("ABCDEFGHIJKLMNOPQRSTUVWXYZ"))
+        keys.add (juce::String::charToString (letter));
+    keys.addArray ({"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12"});
+    keys.addArray ({"BACKSPACE", "RETURN", "Up Arrow", "Down Arrow", "Left Arrow", "Right Arrow",
+                    "Tab",       ",",      ".",        "/",          "[",          "]",
+                    "\\",        "`",      ";",        "-",          "=",          "ESC",
+                    "INSERT",    "HOME",   "PAGE UP",  "DELETE",     "END",        "PAGE DOWN"});
+    keys.addArray (
+        {"NUM 1", "NUM 2", "NUM 3", "NUM 4", "NUM 5", "NUM 6", "NUM 7", "NUM 8", "NUM 9", "NUM 0"});
+
+    const juce::StringArray modifiers{"<None>",
+                                      "CTRL",
+                                      "SHIFT",
+                                      "ALT",
+                                      "OPTION",
+                                      "CTRL + SHIFT",
+                                      "CTRL + ALT",
+                                      "CTRL + OPTION",
+                                      "SHIFT + ALT",
+                                      "SHIFT + OPTION",
+                                      "ALT + OPTION",
+                                      "CTRL + ALT + OPT",
+                                      "CTRL + SHIFT + ALT",
+                                      "CTRL + SHIFT + OPT"};
 
     const struct
     {
         std::unique_ptr<juce::ComboBox> box;
         const char* name;
-        int items;
-    } labelled[] = {
-        {createMidiToDinComboBox (nullptr), "MIDI TO DIN", 2},
-        {createTempoLedComboBox (nullptr), "TEMPO LED", 2},
-        {createCommonChannelComboBox (nullptr), "COMMON CHANNEL", 32},
-        {createNoteDisplayComboBox (nullptr), "NOTE DISPLAY", 2},
-        {createLcdContrastComboBox (nullptr), "LCD CONTRAST", 100},
-        {createTapAverageComboBox (nullptr), "TAP AVERAGE", 3},
-        {createMidiClockComboBox (nullptr), "MIDI CLOCK", 2},
-        {createTransportToDinComboBox (nullptr), "TRANSPORT TO DIN", 2},
-        {createPadThresholdComboBox (nullptr), "PAD THRESHOLD", 10},
-        {createPadCurveComboBox (nullptr), "PAD CURVE", 6},
-        {createPadGainComboBox (nullptr), "PAD GAIN", 21},
-        {createPadTypeComboBox (nullptr), "TYPE", 3},
-        {createOnColorComboBox (nullptr), "ON COLOR", 17},
-        {createOffColorComboBox (nullptr), "OFF COLOR", 17},
-        {createTriggerModeComboBox (nullptr), "TRIGGER MODE", 2},
-        {createAftertouchComboBox (nullptr), "AFTERTOUCH", 3},
-        {createSwitchTypeComboBox (nullptr), "TYPE", 5},
-        {createKnobTypeComboBox (nullptr), "TYPE", 4},
-        {createFaderTypeComboBox (nullptr), "TYPE", 2},
+        juce::StringArray items;
+    } factories[] = {
+        {createMidiChannelComboBox (nullptr), "MIDI CHANNEL", channels},
+        {createMidiToDinComboBox (nullptr), "MIDI TO DIN", offOn},
+        {createTempoLedComboBox (nullptr), "TEMPO LED", offOn},
+        {createCommonChannelComboBox (nullptr), "COMMON CHANNEL", commonChannels},
+        {createNoteDisplayComboBox (nullptr), "NOTE DISPLAY", {"VALUE", "NUMBER"}},
+        {createLcdContrastComboBox (nullptr), "LCD CONTRAST", numbers (0, 99)},
+        {createTapAverageComboBox (nullptr), "TAP AVERAGE", {"2", "3", "4"}},
+        {createMidiClockComboBox (nullptr), "MIDI CLOCK", {"INTERNAL", "EXTERNAL"}},
+        {createTransportToDinComboBox (nullptr), "TRANSPORT TO DIN", offOn},
+        {createPadThresholdComboBox (nullptr), "PAD THRESHOLD", numbers (1, 10)},
+        {createPadCurveComboBox (nullptr),
+         "PAD CURVE",
+         {"LINEAR", "S-CURVE", "LOG 1", "LOG 2", "EXP 1", "EXP 2"}},
+        {createPadGainComboBox (nullptr), "PAD GAIN", numbers (0, 20)},
+        {createPadTypeComboBox (nullptr), "TYPE", {"NOTE", "PROGRAM", "PROGRAM BANK"}},
+        {createOnColorComboBox (nullptr), "ON COLOR", padColours},
+        {createOffColorComboBox (nullptr), "OFF COLOR", padColours},
+        {createTriggerModeComboBox (nullptr), "TRIGGER MODE", {"MOMENTARY", "TOGGLE"}},
+        {createAftertouchComboBox (nullptr), "AFTERTOUCH", {"OFF", "CHANNEL", "POLY"}},
+        {createSwitchTypeComboBox (nullptr), "TYPE", {"CC", "NOTE", "PROGRAM", "PROGRAM BANK", "KEY STROKE"}},
+        {createKnobTypeComboBox (nullptr), "TYPE", {"CC", "AFTERTOUCH", "INC/DEC 1", "INC/DEC 2"}},
+        {createFaderTypeComboBox (nullptr), "TYPE", {"CC", "AFTERTOUCH"}},
+        {createKeyOneComboBox (nullptr), "KEY 1", keys},
+        {createKeyTwoComboBox (nullptr), "KEY 2", modifiers},
     };
 
-    for (const auto& c : labelled)
+    for (const auto& f : factories)
     {
-        SCOPED_TRACE (c.name);
-        EXPECT_EQ (c.box->getName(), c.name);
-        EXPECT_EQ (c.box->getNumItems(), c.items);
+        SCOPED_TRACE (f.name);
+        EXPECT_EQ (f.box->getName().toStdString(), f.name);
+        EXPECT_EQ (itemsOf (*f.box), textsOf (f.items));
+        EXPECT_EQ (f.box->getSelectedId(), 0);
+        EXPECT_EQ (f.box->findColour (juce::ComboBox::textColourId), juce::Colours::white);
+        EXPECT_EQ (f.box->findColour (juce::ComboBox::arrowColourId), juce::Colours::white);
+        EXPECT_EQ (f.box->findColour (juce::ComboBox::backgroundColourId), juce::Colours::transparentBlack);
+        EXPECT_EQ (f.box->findColour (juce::ComboBox::outlineColourId), juce::Colours::transparentBlack);
     }
+
+    EXPECT_EQ (createComboBox ("EMPTY", {})->getNumItems(), 0);
 }
 
 TEST (EditorFactories, NumberBoxesAreNamedAndCoverTheMidiByte)

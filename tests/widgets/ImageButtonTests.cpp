@@ -1,10 +1,13 @@
 #include "PixelProbe.h"
+#include "support/MessageLoop.h"
 #include "widgets/ImageButtonFactories.h"
 #include "widgets/ImageButtonWithText.h"
 #include "widgets/SkinImages.h"
-#include "support/MessageLoop.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -34,47 +37,66 @@ struct ClickCounter : juce::Button::Listener
 };
 } // namespace
 
-TEST (ImageButtonFactories, DialogButtonsAreNamedAndSizedByTheirNormalImage)
+TEST (ImageButtonFactories, DialogButtonsAreNamedSizedAndShowTheirOwnImageInEachState)
 {
+    using Id = SkinImageId;
     const struct
     {
         ReferenceCountedImageButton::Ptr button;
         const char* name;
         int width;
         int height;
+        SkinImageId normal;
+        SkinImageId over;
+        SkinImageId down;
     } cases[] = {
-        {createSendButton(), "Send", 96, 25},       {createApplyButton(), "Apply", 96, 25},
-        {createRefreshButton(), "Refresh", 96, 25}, {createGetButton(), "Get", 96, 25},
-        {createOkButton(), "OK", 96, 25},           {createCancelButton(), "Cancel", 96, 25},
-        {createRevertButton(), "Revert", 96, 25},   {createBrowseButton(), "Browse", 74, 20},
-        {createClearButton(), "Clear", 14, 13},
+        {createSendButton(), "Send", 96, 25, Id::sendButtonNormal, Id::sendButtonOver, Id::sendButtonDown},
+        {createApplyButton(), "Apply", 96, 25, Id::applyButtonNormal, Id::applyButtonOver,
+         Id::applyButtonDown},
+        {createRefreshButton(), "Refresh", 96, 25, Id::refreshButtonNormal, Id::refreshButtonOver,
+         Id::refreshButtonDown},
+        {createGetButton(), "Get", 96, 25, Id::getButtonNormal, Id::getButtonOver, Id::getButtonDown},
+        {createOkButton(), "OK", 96, 25, Id::okButtonNormal, Id::okButtonOver, Id::okButtonDown},
+        {createCancelButton(), "Cancel", 96, 25, Id::cancelButtonNormal, Id::cancelButtonOver,
+         Id::cancelButtonDown},
+        {createRevertButton(), "Revert", 96, 25, Id::revertButtonNormal, Id::revertButtonOver,
+         Id::revertButtonDown},
+        {createBrowseButton(), "Browse", 74, 20, Id::browseButtonNormal, Id::browseButtonOver,
+         Id::browseButtonDown},
+        {createClearButton(), "Clear", 14, 13, Id::clearButton, Id::clearButton, Id::clearButton},
     };
+
+    // A button showing another button's image, or another state's, can only be caught if no two of
+    // these images look alike.
+    std::vector<SkinImageId> distinct;
+    for (const auto& c : cases)
+        for (auto id : {c.normal, c.over, c.down})
+            if (std::find (distinct.begin(), distinct.end(), id) == distinct.end())
+                distinct.push_back (id);
+    for (size_t i = 0; i < distinct.size(); ++i)
+        for (size_t j = i + 1; j < distinct.size(); ++j)
+            EXPECT_FALSE (pixel_probe::samePixels (getSkinImage (distinct[i]), getSkinImage (distinct[j])))
+                << getSkinImageInfo (distinct[i]).role << " / " << getSkinImageInfo (distinct[j]).role;
 
     for (const auto& c : cases)
     {
         SCOPED_TRACE (c.name);
-        EXPECT_EQ (c.button->getName(), c.name);
+        EXPECT_EQ (c.button->getName().toStdString(), c.name);
         EXPECT_EQ (c.button->getWidth(), c.width);
         EXPECT_EQ (c.button->getHeight(), c.height);
         // The whole rectangle takes clicks, transparent corners included.
         EXPECT_TRUE (static_cast<juce::Component&> (*c.button).hitTest (0, 0));
+
+        EXPECT_TRUE (pixel_probe::samePixels (imageInState (*c.button, juce::Button::buttonNormal),
+                                              getSkinImage (c.normal)))
+            << "normal";
+        EXPECT_TRUE (pixel_probe::samePixels (imageInState (*c.button, juce::Button::buttonOver),
+                                              getSkinImage (c.over)))
+            << "over";
+        EXPECT_TRUE (pixel_probe::samePixels (imageInState (*c.button, juce::Button::buttonDown),
+                                              getSkinImage (c.down)))
+            << "down";
     }
-}
-
-TEST (ImageButtonFactories, ButtonStatesShowTheirOwnImages)
-{
-    auto send = createSendButton();
-    EXPECT_TRUE (pixel_probe::samePixels (imageInState (*send, juce::Button::buttonNormal),
-                                          getSkinImage (SkinImageId::sendButtonNormal)));
-    EXPECT_TRUE (pixel_probe::samePixels (imageInState (*send, juce::Button::buttonOver),
-                                          getSkinImage (SkinImageId::sendButtonOver)));
-    EXPECT_TRUE (pixel_probe::samePixels (imageInState (*send, juce::Button::buttonDown),
-                                          getSkinImage (SkinImageId::sendButtonDown)));
-
-    auto clear = createClearButton();
-    const auto normal = imageInState (*clear, juce::Button::buttonNormal);
-    EXPECT_TRUE (pixel_probe::samePixels (normal, imageInState (*clear, juce::Button::buttonOver)));
-    EXPECT_TRUE (pixel_probe::samePixels (normal, imageInState (*clear, juce::Button::buttonDown)));
 }
 
 TEST (ImageToggleButton, EveryClickTogglesAndOnlyTheTwoImagesAreDrawn)

@@ -43,6 +43,21 @@ struct RecordingListener : NumberBox::Listener
     std::vector<int> values;
 };
 
+// A bound value whose holder changes it first and tells its listeners only when asked.
+struct LateTellingSource final : juce::Value::ValueSource
+{
+    explicit LateTellingSource (juce::var initial)
+        : current (std::move (initial))
+    {
+    }
+
+    juce::var getValue() const override { return current; }
+    void setValue (const juce::var& newValue) override { current = newValue; }
+    void tell() { sendChangeMessage (true); }
+
+    juce::var current;
+};
+
 struct MidiByteBox : ::testing::Test
 {
     MidiByteBox() { box.setValue (64, juce::dontSendNotification); }
@@ -150,12 +165,30 @@ TEST_F (MidiByteBox, ANumberSetFromOutsideReplacesAnEditInProgress)
 
 TEST_F (MidiByteBox, OpeningTheEditorWithoutKeyboardFocusKeepsItOpen)
 {
-    // The box is on no screen, so it cannot take the focus.
-    box.showEditor();
-    ASSERT_NE (box.getCurrentTextEditor(), nullptr);
-    box.hideEditor (true);
+    // The editor is filled from the box's text and then given the box's number. The two differ
+    // when the bound value has changed but not yet said so; a source that tells its listeners
+    // late makes that moment last. Were the number announced to the editor, the box, which is on
+    // no screen and so has no focus, would take the announcement as the end of the edit: the
+    // editor would close by itself and write the box's stale number over the bound value.
+    auto* source = new LateTellingSource ("64");
+    juce::Value parameter (source);
+    box.getTextValue().referTo (parameter);
     testing_support::pumpMessages (30);
-    EXPECT_EQ (box.getValue(), 64);
+
+    source->current = "5";
+    box.showEditor();
+    testing_support::pumpMessages (30);
+    auto* editor = box.getCurrentTextEditor();
+    ASSERT_NE (editor, nullptr) << "the editor closed by itself";
+    EXPECT_EQ (editor->getText(), "64");
+    EXPECT_EQ (editor->getHighlightedText(), "64");
+
+    // Told at last, the box takes the outside number in place of the edit.
+    source->tell();
+    testing_support::pumpMessages (30);
+    EXPECT_EQ (box.getCurrentTextEditor(), nullptr);
+    EXPECT_EQ (box.getValue(), 5);
+    EXPECT_EQ (parameter.toString(), "5");
 }
 
 TEST (NumberBox, LeadingZerosAreDroppedFromTheShownNumber)

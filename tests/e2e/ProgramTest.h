@@ -1,0 +1,23 @@
+#pragma once
+
+#include "RunningProgram.h"
+#include "Screen.h"
+
+#include <gtest/gtest.h>
+
+// The fixture of every test that starts the program: it needs an X display, gives each test a
+// folder of its own, and when a test fails leaves a picture of the screen as it was then in
+// e2e-failures/ beside the test program's working folder.
+class ProgramTest : public testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Quits through the keyboard as a user would: the Quit shortcut, then No to the save question
+    // of the one window.
+    void quitAnsweringNo (const juce::String& mainWindowTitle);
+
+    juce::File folder;
+    RunningProgram program;
+};

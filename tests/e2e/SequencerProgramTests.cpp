@@ -1,0 +1,72 @@
+#include "ProgramTest.h"
+#include "engine/VexoBEditorEngine.h"
+#include "model/VexoBEditorPreset.h"
+#include "simulation/VirtualMidiPortSystem.h"
+
+#include <gtest/gtest.h>
+
+// The step-sequencer editor in the running program: opened from the Tools menu, edited with the
+// mouse and the keyboard, and saved with the preset.
+namespace
+{
+class SequencerProgram : public ProgramTest
+{
+protected:
+    juce::File savePreset (const juce::String& fileName)
+    {
+        MidiManager::Ptr midi (new MidiManager (std::make_shared<VirtualMidiPortSystem>()));
+        VexoBEditorEngine::Ptr engine (new VexoBEditorEngine (midi));
+        auto preset = engine->createFactoryPreset();
+        const auto file = folder.getChildFile (fileName);
+        engine->savePresetFile (file, preset);
+        return file;
+    }
+};
+
+// Where the sequencer's bytes begin in a preset file: after the 8-byte message header.
+constexpr int sequencerInFile = 8 + VexoBEditorPreset::sequencerOffset;
+
+juce::uint8 byteOf (const juce::File& file, int offset)
+{
+    juce::MemoryBlock data;
+    file.loadFileAsData (data);
+    return offset < (int)data.getSize() ? static_cast<const juce::uint8*> (data.getData())[offset] : 0xff;
+}
+} // namespace
+
+TEST_F (SequencerProgram, StepsAndLengthSetInTheSequencerAreSavedWithThePreset)
+{
+    const auto file = savePreset ("Steps.vexob");
+    const int stepByte = sequencerInFile + VexoBSequencer::headerSize + 32 * 2 + 4; // pad 3, step 5
+    ASSERT_EQ (byteOf (file, stepByte), 0);
+    ASSERT_NE (byteOf (file, sequencerInFile), 7);
+
+    ASSERT_TRUE (program.start ({file.getFullPathName()}));
+    const juce::String mainTitle ("VexoB Editor Steps.vexob");
+    const juce::String sequencerTitle ("VexoB Editor Steps.vexob Sequence Edit");
+    ASSERT_TRUE (screen::waitForWindow (mainTitle).isNotEmpty());
+
+    ASSERT_TRUE (screen::chooseMenuItem (mainTitle, 1, 3, [&] { return screen::isShowing (sequencerTitle); }))
+        << "Sequence Edit did not open from the Tools menu";
+
+    // A double-click on pad 3's step 5: the header is 28 high, the rows 22, step 5 begins at 336.
+    const juce::Point<int> step (350, 40 + 28 + 2 * 22 + 11);
+    ASSERT_TRUE (screen::click (sequencerTitle, step, 1, 2));
+    juce::Thread::sleep (300);
+
+    // "Steps": open its list, close it again, and step up from 32 to 8.
+    ASSERT_TRUE (screen::click (sequencerTitle, {290, 20}));
+    juce::Thread::sleep (400);
+    ASSERT_TRUE (screen::pressKeys (sequencerTitle, "Escape"));
+    juce::Thread::sleep (200);
+    ASSERT_TRUE (screen::pressKeys (sequencerTitle, "Up Up Up Up Up Up Up Up"));
+    juce::Thread::sleep (300);
+
+    // Save into the file the window belongs to, with the main window's shortcut.
+    const auto saved = [&] { return byteOf (file, sequencerInFile) == 7 && byteOf (file, stepByte) == 127; };
+    EXPECT_TRUE (screen::pressKeysUntil (mainTitle, "ctrl+s", saved))
+        << "the file holds length " << (int)byteOf (file, sequencerInFile) << " and step "
+        << (int)byteOf (file, stepByte);
+
+    quitAnsweringNo (mainTitle);
+}
