@@ -154,8 +154,11 @@ void MainWindow::openFile (const juce::File& file)
     belongTo (file);
 }
 
-// Send To Hardware comes with the device dialogs; until then its command has nothing to show.
-void MainWindow::sendToHardware() {}
+void MainWindow::sendToHardware()
+{
+    sendPresetWindow.getOrMake ([this] { return SendPresetWindow::create (preset, engine); });
+    sendPresetWindow.show (this);
+}
 
 void MainWindow::openSequenceEditor()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "autopopulate/AutoPopToolWindow.h"
+#include "dialogs/SendPresetWindow.h"
 #include "engine/VexoEditorEngine.h"
 #include "model/EditorPreset.h"
 #include "sequencer/SequencerWindow.h"
@@ -49,6 +50,9 @@ public:
     const juce::String& getDisplayName() const { return displayName; }
     EditorPreset::Ptr getPreset() const { return preset; }
 
+    // Null until the first Send To Hardware.
+    SendPresetWindow* getSendPresetWindow() const { return sendPresetWindow.get(); }
+
     // Null until the first "Sequence Edit".
     SequencerWindow* getSequencerWindow() const { return sequencerWindow.get(); }
 
@@ -74,6 +78,9 @@ private:
     EditorPreset::Ptr preset;
     VexoEditorEngine::Ptr engine;
     bool modalBoxShowing = false;
+
+    // Made once, kept while this window lives, so it comes back with the slot last chosen.
+    ToolWindowHolder<SendPresetWindow> sendPresetWindow;
 
     // Made on first use, hidden by its close button, let go with this window.
     ToolWindowHolder<AutoPopToolWindow> autoPopulateWindow;

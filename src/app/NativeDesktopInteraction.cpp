@@ -38,6 +38,19 @@ juce::File NativeDesktopInteraction::chooseFileToSave (const juce::String& title
     return chooser.browseForFileToSave (true) ? chooser.getResult() : juce::File();
 }
 
+void NativeDesktopInteraction::chooseFileToOpenAsync (const juce::String& title, const juce::String& pattern,
+                                                      std::function<void (const juce::File&)> onChosen)
+{
+    // The chooser lives until it has answered: its callback holds it and is let go once called.
+    auto chooser = std::make_shared<juce::FileChooser> (title, juce::File(), pattern);
+    chooser->launchAsync (juce::FileBrowserComponent::openMode | juce::FileBrowserComponent::canSelectFiles,
+                          [chooser, onChosen = std::move (onChosen)] (const juce::FileChooser& answered)
+                          {
+                              if (onChosen)
+                                  onChosen (answered.getResult());
+                          });
+}
+
 bool NativeDesktopInteraction::openWithSystem (const juce::File& document)
 {
     return document.startAsProcess();

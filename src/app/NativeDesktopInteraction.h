@@ -11,5 +11,7 @@ public:
     SaveAnswer askYesNoCancel (const juce::String& title, const juce::String& text) override;
     juce::File chooseFileToOpen (const juce::String& title, const juce::String& pattern) override;
     juce::File chooseFileToSave (const juce::String& title, const juce::String& pattern) override;
+    void chooseFileToOpenAsync (const juce::String& title, const juce::String& pattern,
+                                std::function<void (const juce::File&)> onChosen) override;
     bool openWithSystem (const juce::File& document) override;
 };

@@ -60,9 +60,10 @@ void VexoEditorApplication::shutdown()
 #if JUCE_MAC
     juce::MenuBarModel::setMacMainMenu (nullptr);
 #endif
-    closeSendMultiplePresetsWindow();
+    // At once: the message loop has stopped, and nothing of theirs is running.
+    sendMultiplePresetsWindow.releaseNow();
     closeGlobalSettingsWindow();
-    closeGetPresetWindow();
+    getPresetWindow.releaseNow();
 
     windowManager = nullptr;
 
@@ -260,12 +261,39 @@ void VexoEditorApplication::showMessage (const juce::String& text)
 void VexoEditorApplication::showAboutWindow() {}
 void VexoEditorApplication::showMidiSetupWindow() {}
 void VexoEditorApplication::closeMidiSetupWindow() {}
-void VexoEditorApplication::showLoadFromHardwareWindow() {}
-void VexoEditorApplication::closeGetPresetWindow() {}
-void VexoEditorApplication::showSendMultiplePresetsWindow() {}
-void VexoEditorApplication::closeSendMultiplePresetsWindow() {}
 void VexoEditorApplication::showGlobalSettingsWindow() {}
 void VexoEditorApplication::closeGlobalSettingsWindow() {}
+
+void VexoEditorApplication::showLoadFromHardwareWindow()
+{
+    ensureEngine();
+    auto& window = getPresetWindow.getOrMake ([this] { return new GetPresetWindow (getEngine()); });
+    getPresetWindow.show();
+    window.requestAllPresets();
+}
+
+void VexoEditorApplication::closeGetPresetWindow()
+{
+    getPresetWindow.release();
+}
+
+void VexoEditorApplication::showSendMultiplePresetsWindow()
+{
+    ensureEngine();
+    auto& window = sendMultiplePresetsWindow.getOrMake ([] { return new SendMultiplePresetsWindow(); });
+    window.clearAllSlots();
+
+    // Shown where the user left it.
+    if (!window.isOnDesktop())
+        window.addToDesktop();
+    window.setVisible (true);
+    window.toFront (true);
+}
+
+void VexoEditorApplication::closeSendMultiplePresetsWindow()
+{
+    sendMultiplePresetsWindow.release();
+}
 
 void VexoEditorApplication::closeToolWindow (ToolWindowKind kind)
 {

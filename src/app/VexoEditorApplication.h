@@ -3,10 +3,13 @@
 #include "app/MainMenuModel.h"
 #include "app/MainWindow.h"
 #include "app/WindowManager.h"
+#include "dialogs/GetPresetWindow.h"
+#include "dialogs/SendMultiplePresetsWindow.h"
 #include "engine/MidiManager.h"
 #include "engine/VexoEditorEngine.h"
 #include "services/ApplicationServices.h"
 #include "services/DesktopInteraction.h"
+#include "services/ToolWindowHolder.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -105,6 +108,13 @@ public:
     MainMenuModel* getMenuModel() const { return menuModel.get(); }
     DesktopInteraction& getDesktop() const override { return *desktop; }
 
+    // Null while the window is not open.
+    GetPresetWindow* getGetPresetWindow() const { return getPresetWindow.get(); }
+    SendMultiplePresetsWindow* getSendMultiplePresetsWindow() const
+    {
+        return sendMultiplePresetsWindow.get();
+    }
+
     static const juce::String& getUserGuideFileName();
 
 protected:
@@ -132,6 +142,10 @@ private:
     std::unique_ptr<DesktopInteraction> desktop;
     std::shared_ptr<MidiPortSystem> portSystem;
     bool quitInProgress = false;
+
+    // Made by their commands, released by their close buttons; made anew by the next command.
+    ToolWindowHolder<GetPresetWindow> getPresetWindow;
+    ToolWindowHolder<SendMultiplePresetsWindow> sendMultiplePresetsWindow;
 
     JUCE_DECLARE_NON_COPYABLE (VexoEditorApplication)
 };

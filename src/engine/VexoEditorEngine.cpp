@@ -92,6 +92,28 @@ private:
     const EditorPreset::Ptr preset;
 };
 
+class VexoEditorEngine::RequestPresetResultUpdater : public ListenerUpdater
+{
+public:
+    RequestPresetResultUpdater (ListenerListType& l, EditorPreset::Ptr p, int slot, int r)
+        : listeners (l)
+        , preset (std::move (p))
+        , slotInReply (slot)
+        , result (r)
+    {
+    }
+    void callListeners() override
+    {
+        listeners.call ([this] (Listener& l) { l.requestEnded (preset, slotInReply, result); });
+    }
+
+private:
+    ListenerListType& listeners;
+    const EditorPreset::Ptr preset;
+    const int slotInReply;
+    const int result;
+};
+
 namespace
 {
 template <void (VexoEditorEngine::Listener::*callback) (int)>
@@ -114,12 +136,6 @@ private:
 };
 } // namespace
 
-class VexoEditorEngine::RequestPresetResultUpdater
-    : public ResultCodeUpdater<&VexoEditorEngine::Listener::requestPresetResult>
-{
-    using ResultCodeUpdater::ResultCodeUpdater;
-};
-
 class VexoEditorEngine::OpenPresetFileResultUpdater
     : public ResultCodeUpdater<&VexoEditorEngine::Listener::openPresetFileResult>
 {
@@ -131,6 +147,11 @@ class VexoEditorEngine::SavePresetFileResultUpdater
 {
     using ResultCodeUpdater::ResultCodeUpdater;
 };
+
+void VexoEditorEngine::Listener::requestEnded (EditorPreset::Ptr, int, int result)
+{
+    requestPresetResult (result);
+}
 
 //==============================================================================
 VexoEditorEngine::VexoEditorEngine (int numPresets, int sizeOfDump, MidiManager::Ptr manager)
@@ -230,7 +251,7 @@ void VexoEditorEngine::requestPreset (int slot, EditorPreset::Ptr preset)
 
     if (midiManager == nullptr || midiManager->getNumOpenInputs() == 0)
     {
-        queueRequestResult (resultNoPort);
+        queueRequestResult (preset, -1, resultNoPort);
         return;
     }
 
@@ -272,8 +293,8 @@ void VexoEditorEngine::timerCallback (int timerId)
     }
     else if (timerId == requestTimerId)
     {
-        if (takeOldest (requestQueue, requestTimerId) != nullptr)
-            queueRequestResult (resultNoReply);
+        if (auto preset = takeOldest (requestQueue, requestTimerId))
+            queueRequestResult (preset, -1, resultNoReply);
     }
 }
 
@@ -312,7 +333,8 @@ void VexoEditorEngine::presetDumpReceived (const juce::uint8* data, int size)
 
     // A refused dump still answers the oldest request: no other dump would ever be matched to it.
     const bool loaded = preset->fromBytes (VexoSysEx::extractDataBlock (data, size, getDumpTrailer().size()));
-    queueRequestResult (loaded ? resultSuccess : resultNoReply);
+    const int slotInReply = size > VexoSysEx::slotOffset ? data[VexoSysEx::slotOffset] : -1;
+    queueRequestResult (preset, slotInReply, loaded ? resultSuccess : resultNoReply);
 }
 
 void VexoEditorEngine::acknowledgementReceived()
@@ -422,9 +444,10 @@ void VexoEditorEngine::queueSendResult (EditorPreset::Ptr preset, int result)
                  juce::sendNotificationAsync);
 }
 
-void VexoEditorEngine::queueRequestResult (int result)
+void VexoEditorEngine::queueRequestResult (EditorPreset::Ptr preset, int slotInReply, int result)
 {
-    queueUpdate (new RequestPresetResultUpdater (listeners, result), juce::sendNotificationAsync);
+    queueUpdate (new RequestPresetResultUpdater (listeners, std::move (preset), slotInReply, result),
+                 juce::sendNotificationAsync);
 }
 
 void VexoEditorEngine::queueOpenResult (int result)

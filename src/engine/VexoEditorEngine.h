@@ -51,6 +51,13 @@ public:
         virtual void requestPresetResult (int result) = 0;
         virtual void openPresetFileResult (int result) = 0;
         virtual void savePresetFileResult (int result) = 0;
+
+        // The same result, with the request it ends: the preset that request was to fill and, for a
+        // dump that arrived, the slot number written in the dump (-1 when none arrived). Replies are
+        // matched to requests in order only, so one that issues requests of its own tells its own
+        // results apart by the preset, and a late reply to an earlier request by that slot number.
+        // Unless overridden, it reports through requestPresetResult.
+        virtual void requestEnded (EditorPreset::Ptr preset, int slotInReply, int result);
     };
 
     class SendPresetResultUpdater;
@@ -131,7 +138,7 @@ private:
     EditorPreset::Ptr takeOldest (juce::ReferenceCountedArray<EditorPreset>& queue, int timerId);
 
     void queueSendResult (EditorPreset::Ptr preset, int result);
-    void queueRequestResult (int result);
+    void queueRequestResult (EditorPreset::Ptr preset, int slotInReply, int result);
     void queueOpenResult (int result);
     void queueSaveResult (int result);
 

@@ -2,6 +2,8 @@
 
 #include <juce_core/juce_core.h>
 
+#include <functional>
+
 // Everything the shell asks of the user or hands to the desktop goes through this interface: the
 // program installs the real one, tests install one that answers at once, so no test ever waits on
 // a modal box or a file chooser.
@@ -29,6 +31,12 @@ public:
     // Modal file choosers; a default-constructed file when the user cancels.
     virtual juce::File chooseFileToOpen (const juce::String& title, const juce::String& pattern) = 0;
     virtual juce::File chooseFileToSave (const juce::String& title, const juce::String& pattern) = 0;
+
+    // A file chooser that returns at once, so that no window waits inside one of its own callbacks
+    // while it is up; onChosen hears the choice later, on the message thread (a default-constructed
+    // file when the user cancels).
+    virtual void chooseFileToOpenAsync (const juce::String& title, const juce::String& pattern,
+                                        std::function<void (const juce::File&)> onChosen) = 0;
 
     // Hands a document to the system's viewer; false when the system refused it.
     virtual bool openWithSystem (const juce::File& document) = 0;

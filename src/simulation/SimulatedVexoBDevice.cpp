@@ -85,7 +85,10 @@ void SimulatedVexoBDevice::setGlobalSetting (int index, juce::uint8 value)
 juce::Array<juce::MidiMessage> SimulatedVexoBDevice::getRecentMessages() const
 {
     const juce::ScopedLock sl (stateLock);
-    return recent;
+    juce::Array<juce::MidiMessage> messages;
+    for (const auto& message : recent)
+        messages.add (message);
+    return messages;
 }
 
 void SimulatedVexoBDevice::messageFromProgram (const juce::MidiMessage& message)
@@ -93,9 +96,9 @@ void SimulatedVexoBDevice::messageFromProgram (const juce::MidiMessage& message)
     ++numReceived;
     {
         const juce::ScopedLock sl (stateLock);
-        recent.add (message);
-        if (recent.size() > maxRecentMessages)
-            recent.removeRange (0, recent.size() - maxRecentMessages);
+        recent.push_back (message);
+        while ((int)recent.size() > maxRecentMessages)
+            recent.pop_front();
     }
 
     if (silent)

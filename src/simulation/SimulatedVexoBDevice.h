@@ -3,6 +3,7 @@
 #include "simulation/VirtualMidiPortSystem.h"
 
 #include <atomic>
+#include <deque>
 
 // A stand-in for the device on a virtual MIDI bus, for running the program without hardware.
 // It keeps 31 preset slots as raw dumps (slot 0 is the working preset, 1 to 30 the stored ones;
@@ -65,7 +66,9 @@ private:
     juce::CriticalSection stateLock;
     juce::Array<juce::uint8> slots[numSlots];
     juce::uint8 settings[numSettings];
-    juce::Array<juce::MidiMessage> recent;
+    // A deque, not a juce::Array: dropping the oldest from an array moves the others down, and
+    // JUCE's MidiMessage move assignment loses the heap data of the message it overwrites.
+    std::deque<juce::MidiMessage> recent;
 
     juce::CriticalSection pendingLock;
     juce::Array<juce::MidiMessage> pending;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <thread>
+#include <tuple>
 
 using engine_test::patientTimeoutMs;
 using engine_test::shortTimeoutMs;
@@ -231,6 +232,56 @@ TEST_F (SimulatedLink, BurstsEndWithOneResultEachForTheRightPreset)
     }
 }
 
+// Each request's result names the preset it was for and the slot its reply carried, so a requester
+// can tell its own results, and a late reply, from the others.
+TEST_F (SimulatedLink, RequestResultsTellTheirPresetAndTheSlotInTheReply)
+{
+    struct EndedRequest
+    {
+        EditorPreset::Ptr preset;
+        int slotInReply, result;
+    };
+    struct Requester : engine_test::RecordingListener
+    {
+        std::vector<EndedRequest> ended;
+        void requestEnded (EditorPreset::Ptr preset, int slotInReply, int result) override
+        {
+            ended.push_back ({preset, slotInReply, result});
+        }
+    } requester;
+    engine->addListener (&requester);
+
+    auto twelve = newPreset(), ram = newPreset(), unanswered = newPreset(), noPort = newPreset();
+    engine->requestPreset (12, twelve);
+    engine->requestPreset (0, ram);
+    ASSERT_TRUE (waitFor ([&] { return requester.ended.size() == 2; }));
+
+    engine->setReplyTimeout (shortTimeoutMs);
+    device->setSilent (true);
+    engine->requestPreset (5, unanswered);
+    ASSERT_TRUE (waitFor ([&] { return requester.ended.size() == 3; }));
+    manager->closeAllInputs();
+    engine->requestPreset (6, noPort);
+    ASSERT_TRUE (waitFor ([&] { return requester.ended.size() == 4; }));
+
+    const std::vector<std::tuple<EditorPreset*, int, int>> expected{
+        {twelve.get(), 12, VexoEditorEngine::resultSuccess},
+        {ram.get(), 0, VexoEditorEngine::resultSuccess},
+        {unanswered.get(), -1, VexoEditorEngine::resultNoReply},
+        {noPort.get(), -1, VexoEditorEngine::resultNoPort}};
+    for (size_t i = 0; i < expected.size(); ++i)
+    {
+        EXPECT_EQ (requester.ended[i].preset.get(), std::get<0> (expected[i])) << i;
+        EXPECT_EQ (requester.ended[i].slotInReply, std::get<1> (expected[i])) << i;
+        EXPECT_EQ (requester.ended[i].result, std::get<2> (expected[i])) << i;
+    }
+
+    // Listeners that do not ask hear the bare results, as before.
+    EXPECT_TRUE (requester.requests.empty());
+    EXPECT_EQ (results.requests, (std::vector<int>{2, 2, 1, 0}));
+    engine->removeListener (&requester);
+}
+
 TEST_F (SimulatedLink, UnplugDuringASendTimesOutAndReplugRestoresTheLink)
 {
     // The device goes before it answers (held silent, so that no answer can beat the unplugging).
@@ -417,4 +468,29 @@ TEST (VexoEditorEngine, TheSimulatedPortSystemConnectsTheDeviceOnItsDefaultPorts
     EXPECT_EQ (results.requests[0], VexoEditorEngine::resultSuccess);
     EXPECT_EQ (nameOf (preset), "Generic ");
     engine->removeListener (&results);
+}
+
+// The device's log of what it was sent keeps the latest messages, in order, and lets go of the
+// older ones whole (under LeakSanitizer, a message dropped without its data shows).
+TEST (SimulatedVexoBDevice, KeepsTheLatestMessagesAndLetsTheOlderGo)
+{
+    VirtualMidiPortSystem bus;
+    SimulatedVexoBDevice device (bus);
+    device.setSilent (true);
+    MidiManager::Ptr manager (new MidiManager (std::shared_ptr<VirtualMidiPortSystem> (&bus, [] (auto*) {})));
+    manager->openOutput (SimulatedVexoBDevice::getDefaultPortName());
+
+    constexpr int sent = SimulatedVexoBDevice::maxRecentMessages + 40;
+    for (int i = 0; i < sent; ++i)
+    {
+        const juce::uint8 request[] = {0xF0, 0x7D, 0x00, 0x36, 0x12, 0x00, 0x01, (juce::uint8) (i % 31),
+                                       0xF7};
+        manager->sendMessage (juce::MidiMessage (request, (int)sizeof (request)));
+    }
+
+    const auto log = device.getRecentMessages();
+    ASSERT_EQ (log.size(), SimulatedVexoBDevice::maxRecentMessages);
+    for (int i = 0; i < log.size(); ++i)
+        EXPECT_EQ (log[i].getRawData()[7], (sent - log.size() + i) % 31);
+    EXPECT_EQ (device.getNumMessagesReceived(), sent);
 }

@@ -255,7 +255,12 @@ inline juce::Array<juce::uint8> mixedRecord (const Layout& layout, Generator& ra
     if (pick < 85)
     {
         for (int n = random.between (1, 4); n > 0; --n)
-            bytes.set (random.between (0, bytes.size() - 1), (juce::uint8)random.between (0, 255));
+        {
+            // One draw after the other in a fixed order: the order in which a call's arguments
+            // are worked out is the compiler's own, and the recorded answers follow this one.
+            const auto value = (juce::uint8)random.between (0, 255);
+            bytes.set (random.between (0, bytes.size() - 1), value);
+        }
         return bytes;
     }
 

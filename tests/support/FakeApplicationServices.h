@@ -10,6 +10,7 @@
 #include "simulation/SimulatedDevicePortSystem.h"
 #include "support/FakeDesktopInteraction.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -47,7 +48,12 @@ public:
     void showMessage (const juce::String& text) override { messages.add (text); }
     DesktopInteraction& getDesktop() const override { return desktop; }
     void showMidiSetupWindow() override { ++midiSetupShown; }
-    void closeToolWindow (ToolWindowKind kind) override { closedToolWindows.push_back (kind); }
+    void closeToolWindow (ToolWindowKind kind) override
+    {
+        closedToolWindows.push_back (kind);
+        if (onCloseToolWindow)
+            onCloseToolWindow (kind);
+    }
     juce::Image getLogoImage() const override { return logo; }
 
     SimulatedVexoBDevice& device() const { return ports->getDevice(); }
@@ -63,5 +69,7 @@ public:
     std::vector<EditorPreset::Ptr> openedPresets;
     juce::StringArray messages;
     std::vector<ToolWindowKind> closedToolWindows;
+    // What the application would do besides: release the window, say.
+    std::function<void (ToolWindowKind)> onCloseToolWindow;
     int midiSetupShown = 0;
 };

@@ -3,6 +3,7 @@
 #include "services/DesktopInteraction.h"
 
 #include <gtest/gtest.h>
+#include <juce_events/juce_events.h>
 
 #include <deque>
 #include <functional>
@@ -63,6 +64,15 @@ public:
             action();
 
         return nextFile (filesToSave);
+    }
+
+    // Answers from the same queue as the modal chooser, later, as the desktop's own would.
+    void chooseFileToOpenAsync (const juce::String& title, const juce::String& pattern,
+                                std::function<void (const juce::File&)> onChosen) override
+    {
+        openChoosers.push_back ({title, pattern});
+        juce::MessageManager::callAsync ([file = nextFile (filesToOpen), onChosen = std::move (onChosen)]
+                                         { onChosen (file); });
     }
 
     bool openWithSystem (const juce::File& document) override

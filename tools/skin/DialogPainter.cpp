@@ -140,11 +140,12 @@ juce::Image paintAboutLogo()
 }
 
 juce::Image paintPushButton (int width, int height, const juce::String& caption, float fontHeight,
-                             ButtonState state)
+                             ButtonState state, int faceHeight)
 {
     auto image = newImage (width, height);
     juce::Graphics g (image);
-    drawGraphiteButton (g, image.getBounds().toFloat().reduced (0.5f), caption, fontHeight, state);
+    const auto face = faceHeight > 0 ? image.getBounds().withHeight (faceHeight) : image.getBounds();
+    drawGraphiteButton (g, face.toFloat().reduced (0.5f), caption, fontHeight, state);
     return image;
 }
 

@@ -14,6 +14,12 @@ juce::Image dialogButton (const juce::String& caption, ButtonState state)
     return skin::paintPushButton (96, 25, caption, 13.0f, state);
 }
 
+// "Get" sits 2 pixels down in list rows 24 high: its face ends at the row's bottom edge.
+juce::Image getButton (ButtonState state)
+{
+    return skin::paintPushButton (96, 25, UiText::getButton, 13.0f, state, 22);
+}
+
 juce::Image browseButton (ButtonState state)
 {
     return skin::paintPushButton (74, 20, UiText::browseButton, 12.0f, state);
@@ -84,11 +90,11 @@ juce::Image renderSkinImage (SkinImageId id)
         case SkinImageId::refreshButtonDown:
             return dialogButton (UiText::refreshButton, ButtonState::down);
         case SkinImageId::getButtonNormal:
-            return dialogButton (UiText::getButton, ButtonState::normal);
+            return getButton (ButtonState::normal);
         case SkinImageId::getButtonOver:
-            return dialogButton (UiText::getButton, ButtonState::over);
+            return getButton (ButtonState::over);
         case SkinImageId::getButtonDown:
-            return dialogButton (UiText::getButton, ButtonState::down);
+            return getButton (ButtonState::down);
         case SkinImageId::okButtonNormal:
             return dialogButton (UiText::okButton, ButtonState::normal);
         case SkinImageId::okButtonOver:

@@ -1,0 +1,371 @@
+#include "DialogTestSupport.h"
+
+#include "dialogs/DeviceSlots.h"
+#include "dialogs/GetPresetWindow.h"
+#include "text/UiText.h"
+
+#include <memory>
+
+using namespace dialog_test;
+using Row = PresetListBoxModel::PresetListRowComponent;
+
+namespace
+{
+// Hears every request result before the dialog does (listeners added later are called first), so
+// a test can change the device between one reply and the dialog's next request.
+struct RequestHook : VexoEditorEngine::Listener
+{
+    std::function<void (int slotInReply, int result)> onResult;
+    int successes = 0;
+
+    void requestEnded (EditorPreset::Ptr, int slotInReply, int result) override
+    {
+        successes += result == VexoEditorEngine::resultSuccess ? 1 : 0;
+        if (onResult)
+            onResult (slotInReply, result);
+    }
+    void sendPresetResult (EditorPreset::Ptr, int) override {}
+    void requestPresetResult (int) override {}
+    void openPresetFileResult (int) override {}
+    void savePresetFileResult (int) override {}
+};
+
+class LoadFromHardwareDialog : public ::testing::Test
+{
+protected:
+    LoadFromHardwareDialog()
+    {
+        nameEveryDeviceSlot (services.device());
+        window = makeWindow();
+    }
+
+    ~LoadFromHardwareDialog() override
+    {
+        services.getEngine()->removeListener (&hook);
+        for (auto& w : {window, secondWindow})
+            if (w != nullptr)
+                w->releaseContent();
+    }
+
+    GetPresetWindow::Ptr makeWindow()
+    {
+        GetPresetWindow::Ptr made = new GetPresetWindow (services.getEngine());
+        made->addToDesktop();
+        made->setVisible (true);
+        return made;
+    }
+
+    // Called once the dialog is registered, so that the hook hears each result first.
+    void hookResults (std::function<void (int, int)> onResult)
+    {
+        hook.onResult = std::move (onResult);
+        services.getEngine()->addListener (&hook);
+    }
+
+    bool passEnds (GetPresetWindow& w, int ms = 20000)
+    {
+        return settle ([&] { return !w.isBusy(); }, ms);
+    }
+
+    // The slots asked for since the test began, in order.
+    juce::Array<int> requestedSlots() const
+    {
+        juce::Array<int> slots;
+        for (const auto& message : services.device().getRecentMessages())
+            if (message.getRawDataSize() == 9 && message.getRawData()[4] == 0x12)
+                slots.add (message.getRawData()[7]);
+        return slots;
+    }
+
+    juce::StringArray listedNames (const GetPresetWindow& w) const
+    {
+        juce::StringArray names;
+        for (auto* preset : w.getListedPresets())
+            names.add (nameOf (preset));
+        return names;
+    }
+
+    static juce::StringArray deviceNames (const juce::String& prefix = "Slot")
+    {
+        juce::StringArray names;
+        for (int slot = 0; slot <= 30; ++slot)
+            names.add (padded (prefix + juce::String (slot)));
+        return names;
+    }
+
+    Row* visibleRow (GetPresetWindow& w, int row) const
+    {
+        return dynamic_cast<Row*> (w.getPanel()->getList().getComponentForRowNumber (row));
+    }
+
+    bool refreshEnabled (GetPresetWindow& w) const { return w.getPanel()->getRefreshButton().isEnabled(); }
+
+    static juce::Array<int> slotsUpTo (int last)
+    {
+        juce::Array<int> slots;
+        for (int slot = 0; slot <= last; ++slot)
+            slots.add (slot);
+        return slots;
+    }
+
+    FakeApplicationServices services;
+    GetPresetWindow::Ptr window, secondWindow;
+    RequestHook hook;
+};
+} // namespace
+
+TEST_F (LoadFromHardwareDialog, ReadsEverySlotInOrderAndListsItsName)
+{
+    EXPECT_EQ (window->getName(), "Load Preset");
+    EXPECT_EQ (window->getPanel()->getBounds(), juce::Rectangle<int> (0, 0, 633, 275));
+    EXPECT_EQ (window->getPanel()->getList().getBounds(), juce::Rectangle<int> (20, 50, 600, 150));
+    EXPECT_EQ (window->getPanel()->getRefreshButton().getBounds(), juce::Rectangle<int> (500, 210, 96, 25));
+    EXPECT_EQ (window->getModel()->getNumRows(), 0);
+
+    window->requestAllPresets();
+    EXPECT_TRUE (window->isBusy());
+    EXPECT_FALSE (refreshEnabled (*window));
+    EXPECT_EQ (window->getModel()->getNumRows(), 0) << "no rows until the pass is complete";
+
+    ASSERT_TRUE (passEnds (*window));
+    EXPECT_TRUE (refreshEnabled (*window));
+    EXPECT_EQ (requestedSlots(), slotsUpTo (30)) << "31 requests, one per slot, in order";
+    EXPECT_EQ (listedNames (*window), deviceNames());
+
+    // Every row: its slot's caption and the name read from that slot.
+    auto& model = *window->getModel();
+    ASSERT_EQ (model.getNumRows(), 31);
+    for (int row = 0; row < 31; ++row)
+    {
+        std::unique_ptr<juce::Component> made (model.refreshComponentForRow (row, false, nullptr));
+        auto* rowComponent = dynamic_cast<Row*> (made.get());
+        ASSERT_NE (rowComponent, nullptr) << row;
+        EXPECT_EQ (rowComponent->getSlotText(),
+                   row == 0 ? juce::String ("RAM") : "Preset Slot " + juce::String (row));
+        EXPECT_EQ (rowComponent->getNameLabel().getText(), padded (slotName (row)));
+    }
+    EXPECT_EQ (model.refreshComponentForRow (31, false, nullptr), nullptr);
+
+    // The rows on screen, with their "Get" buttons where they belong.
+    auto* fifth = visibleRow (*window, 5);
+    ASSERT_NE (fifth, nullptr);
+    EXPECT_EQ (fifth->getGetButton().getBounds(), juce::Rectangle<int> (475, 2, 96, 25));
+    EXPECT_EQ (fifth->getNameLabel().getRight(), 475);
+    EXPECT_EQ (fifth->getNameLabel().findColour (juce::Label::textColourId), juce::Colours::white);
+}
+
+// "Get" opens the very preset read from the row's slot, as often as asked.
+TEST_F (LoadFromHardwareDialog, GetOpensThePresetOfItsRow)
+{
+    window->requestAllPresets();
+    ASSERT_TRUE (passEnds (*window));
+
+    auto* row = visibleRow (*window, 5);
+    ASSERT_NE (row, nullptr);
+    row->getGetButton().triggerClick();
+    row->getGetButton().triggerClick();
+    ASSERT_TRUE (settle ([&] { return services.openedPresets.size() == 2; }));
+
+    EXPECT_EQ (services.openedPresets[0].get(), window->getListedPresets()[5].get());
+    EXPECT_EQ (services.openedPresets[1].get(), window->getListedPresets()[5].get());
+    EXPECT_EQ (nameOf (services.openedPresets[0]), padded ("Slot5"));
+
+    window->loadPresetIntoEditor (31);
+    window->loadPresetIntoEditor (-1);
+    EXPECT_EQ (services.openedPresets.size(), 2u);
+}
+
+TEST_F (LoadFromHardwareDialog, RefreshStartsAPassOnlyWhenNoneRuns)
+{
+    services.device().setReplyDelay (20);
+    window->getPanel()->getRefreshButton().triggerClick();
+    ASSERT_TRUE (settle ([&] { return window->isBusy(); }));
+    window->requestAllPresets();
+    window->requestAllPresets();
+    EXPECT_EQ (services.getEngine()->getNumPendingRequests(), 1);
+
+    services.device().setReplyDelay (0);
+    ASSERT_TRUE (passEnds (*window));
+    EXPECT_EQ (requestedSlots(), slotsUpTo (30));
+}
+
+// A slot that does not answer ends the pass there: the list still shows the last complete pass,
+// "Get" still opens what a row shows, "Refresh" works again, and a successful send then starts a
+// new pass by itself (but not after a complete pass).
+TEST_F (LoadFromHardwareDialog, SilentSlotEndsThePassAndKeepsTheList)
+{
+    window->requestAllPresets();
+    ASSERT_TRUE (passEnds (*window));
+    const auto firstPass = window->getListedPresets();
+
+    nameEveryDeviceSlot (services.device(), "New");
+    window->requestAllPresets();
+    hookResults (
+        [this] (int, int)
+        {
+            if (hook.successes == 12)
+                services.device().setSilent (true);
+        });
+    ASSERT_TRUE (passEnds (*window));
+
+    EXPECT_EQ (requestedSlots().getLast(), 12);
+    EXPECT_EQ (listedNames (*window), deviceNames());
+    EXPECT_EQ (window->getListedPresets(), firstPass);
+    EXPECT_TRUE (refreshEnabled (*window));
+
+    window->loadPresetIntoEditor (12);
+    window->loadPresetIntoEditor (3);
+    ASSERT_EQ (services.openedPresets.size(), 2u);
+    EXPECT_EQ (nameOf (services.openedPresets[0]), padded ("Slot12")) << "only presets actually read open";
+    EXPECT_EQ (nameOf (services.openedPresets[1]), padded ("Slot3"));
+
+    // Still listening after the failure: a send that succeeds reads everything again.
+    services.device().setSilent (false);
+    services.getEngine()->sendPreset (4, services.createDefaultPreset());
+    ASSERT_TRUE (settle ([&] { return window->isBusy(); }));
+    ASSERT_TRUE (passEnds (*window));
+    auto expected = deviceNames ("New");
+    expected.set (4, "Generic ");
+    EXPECT_EQ (listedNames (*window), expected);
+
+    // After a complete pass it no longer listens.
+    const auto requestsBefore = services.device().getNumMessagesReceived();
+    services.getEngine()->sendPreset (4, services.createDefaultPreset());
+    testing_support::pumpMessages (100);
+    EXPECT_FALSE (window->isBusy());
+    EXPECT_EQ (services.device().getNumMessagesReceived(), requestsBefore + 1);
+}
+
+TEST_F (LoadFromHardwareDialog, DeviceUnpluggedMidPassEndsItAndPluggedBackReadsAgain)
+{
+    window->requestAllPresets();
+    hookResults (
+        [this] (int, int)
+        {
+            if (hook.successes == 5)
+                services.device().unplug();
+        });
+    ASSERT_TRUE (passEnds (*window));
+    EXPECT_EQ (window->getModel()->getNumRows(), 0);
+    EXPECT_TRUE (refreshEnabled (*window));
+    hook.onResult = nullptr;
+
+    services.device().replug();
+    ASSERT_TRUE (settle (
+        [&] {
+            return services.midiManager->getNumOpenInputs() == 1 &&
+                   services.midiManager->getNumOpenOutputs() == 1;
+        }));
+    window->requestAllPresets();
+    ASSERT_TRUE (passEnds (*window));
+    EXPECT_EQ (listedNames (*window), deviceNames());
+}
+
+// A window closed during its pass leaves a request behind in the engine. Its reply is matched to
+// that request, never to the new window's.
+TEST_F (LoadFromHardwareDialog, ARequestOfAClosedWindowNeverFillsARowOfTheNextOne)
+{
+    services.device().setReplyDelay (30);
+    window->requestAllPresets();
+    ASSERT_TRUE (settle ([&] { return requestedSlots().size() == 3; }));
+    window->releaseContent();
+    window = nullptr;
+
+    secondWindow = makeWindow();
+    secondWindow->requestAllPresets();
+    ASSERT_TRUE (settle ([&] { return services.getEngine()->getNumPendingRequests() == 2; }));
+    services.device().setReplyDelay (0);
+
+    ASSERT_TRUE (passEnds (*secondWindow));
+    EXPECT_EQ (listedNames (*secondWindow), deviceNames());
+}
+
+// Nor does that request's failure end the next window's pass: each pass hears only its own results.
+TEST_F (LoadFromHardwareDialog, AClosedWindowsFailedRequestNeverEndsTheNextPass)
+{
+    services.device().setSilent (true);
+    window->requestAllPresets();
+    ASSERT_TRUE (settle ([&] { return requestedSlots().size() == 1; }));
+    window->releaseContent();
+    window = nullptr;
+
+    // The new window's first reply comes only after the old request has timed out, and well
+    // within the time-out the new request gets once the old one has ended.
+    services.engine->setReplyTimeout (600);
+    services.device().setSilent (false);
+    services.device().setReplyDelay (900);
+    secondWindow = makeWindow();
+    secondWindow->requestAllPresets();
+    hookResults (
+        [this] (int, int result)
+        {
+            if (result == VexoEditorEngine::resultSuccess)
+                services.device().setReplyDelay (0);
+        });
+
+    ASSERT_TRUE (passEnds (*secondWindow));
+    EXPECT_EQ (listedNames (*secondWindow), deviceNames());
+}
+
+// A reply that comes after its request timed out arrives while the next pass waits for slot 0.
+// It carries slot 12, so it fills nothing, and slot 0 is asked again.
+TEST_F (LoadFromHardwareDialog, ALateReplyNeverFillsAnotherRow)
+{
+    services.engine->setReplyTimeout (100);
+    window->requestAllPresets();
+    hookResults (
+        [this] (int slotInReply, int)
+        {
+            if (hook.successes == 12 && slotInReply == 11)
+                services.device().setReplyDelay (600);
+            if (slotInReply == 12)
+                services.device().setReplyDelay (0);
+        });
+    ASSERT_TRUE (passEnds (*window));
+    EXPECT_EQ (window->getModel()->getNumRows(), 0) << "slot 12 timed out";
+
+    services.engine->setReplyTimeout (5000);
+    window->requestAllPresets();
+    ASSERT_TRUE (passEnds (*window));
+    EXPECT_EQ (listedNames (*window), deviceNames());
+}
+
+// Replies that never carry the slot asked for end the pass with a message, the list as it was.
+TEST_F (LoadFromHardwareDialog, RepliesForOtherSlotsOnlyEndThePass)
+{
+    services.engine->setReplyTimeout (5000);
+    services.device().setSilent (true);
+    window->requestAllPresets();
+
+    const auto wrongSlot = dumpNamed ("Stray", 9);
+    for (int reply = 0; reply < GetPresetWindow::maxRequestsPerSlot; ++reply)
+    {
+        ASSERT_TRUE (settle ([&] { return services.getEngine()->getNumPendingRequests() == 1; }));
+        services.getEngine()->handleIncomingMidiMessage (
+            nullptr, juce::MidiMessage (wrongSlot.begin(), wrongSlot.size()));
+        ASSERT_TRUE (settle ([&] { return requestedSlots().size() == reply + 2 || !window->isBusy(); }));
+    }
+
+    ASSERT_TRUE (passEnds (*window));
+    EXPECT_EQ (requestedSlots(), juce::Array<int> (0, 0, 0)) << "slot 0, three times";
+    EXPECT_EQ (services.messages, juce::StringArray (UiText::noPresetAcknowledgement));
+    EXPECT_EQ (window->getModel()->getNumRows(), 0);
+    EXPECT_TRUE (window->getListedPresets().isEmpty());
+}
+
+TEST_F (LoadFromHardwareDialog, ClosingAsksTheApplicationAndReleasingLeavesTheEngine)
+{
+    window->closeButtonPressed();
+    ASSERT_EQ (services.closedToolWindows.size(), 1u);
+    EXPECT_EQ (services.closedToolWindows[0], ApplicationServices::ToolWindowKind::loadFromHardware);
+
+    window->requestAllPresets();
+    juce::Component::SafePointer<GetPresetWindow> watched (window.get());
+    window->releaseContent();
+    EXPECT_FALSE (window->isOnDesktop());
+    window = nullptr;
+    EXPECT_EQ (watched.getComponent(), nullptr) << "nothing holds the window once its content is gone";
+
+    // The request it left behind ends with nobody to hear it.
+    testing_support::pumpMessages (50);
+}

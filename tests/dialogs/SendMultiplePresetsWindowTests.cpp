@@ -1,0 +1,274 @@
+#include "SendMultipleTestSupport.h"
+
+#include "dialogs/DeviceSlots.h"
+#include "editor/MainContentComponent.h"
+#include "text/UiText.h"
+
+#include <memory>
+
+using namespace dialog_test;
+
+namespace
+{
+using Details = juce::DragAndDropTarget::SourceDetails;
+
+using SendMultipleWindow = SendMultipleFixture;
+} // namespace
+
+TEST_F (SendMultipleWindow, ShowsItsListTitleAndButtonsWhereTheyBelong)
+{
+    auto& panel = window->getPanel();
+    EXPECT_EQ (window->getName(), "Send Multiple Presets");
+    EXPECT_EQ (window->getContentComponent(), &panel);
+    EXPECT_EQ (panel.getBounds(), juce::Rectangle<int> (0, 0, 633, 225));
+    EXPECT_EQ (window->getThreadName(), "Dragged Files Parse Queue");
+
+    ASSERT_NE (panel.getList(), nullptr);
+    EXPECT_EQ (panel.getList()->getBounds(), juce::Rectangle<int> (20, 35, 600, 150));
+    EXPECT_EQ (panel.getList()->getRowHeight(), 24);
+    EXPECT_EQ (panel.getSendButton().getBounds(), juce::Rectangle<int> (525, 195, 96, 25));
+    EXPECT_EQ (panel.getTitle().getBounds(), juce::Rectangle<int> (183, 13, 267, 18));
+    EXPECT_EQ (panel.getStatusLabel().getRight(), 525);
+
+    auto& model = *window->getModel();
+    ASSERT_EQ (model.getNumRows(), 31);
+    for (int slot = 0; slot <= 30; ++slot)
+    {
+        std::unique_ptr<juce::Component> made (model.refreshComponentForRow (slot, false, nullptr));
+        auto* slotRow = dynamic_cast<SlotRow*> (made.get());
+        ASSERT_NE (slotRow, nullptr);
+        EXPECT_EQ (slotRow->getSlotText(),
+                   slot == 0 ? juce::String ("RAM") : "Preset Slot " + juce::String (slot));
+        EXPECT_EQ (slotRow->getNameLabel().getText(), juce::String());
+    }
+    EXPECT_EQ (model.refreshComponentForRow (31, false, nullptr), nullptr);
+
+    auto* first = row (0);
+    ASSERT_NE (first, nullptr);
+    EXPECT_EQ (first->getBrowseButton().getBounds(), juce::Rectangle<int> (475, 2, 74, 20));
+    EXPECT_EQ (first->getClearButton().getBounds(), juce::Rectangle<int> (554, 5, 14, 13));
+    EXPECT_EQ (first->getNameLabel().getRight(), 475);
+    EXPECT_EQ (first->getNameLabel().findColour (juce::Label::textColourId), juce::Colours::white);
+}
+
+// A main editor dropped on a row leaves a copy of its preset there: editing the editor afterwards
+// changes nothing that "Send" writes.
+TEST_F (SendMultipleWindow, ADroppedMainEditorLeavesACopyOfItsPreset)
+{
+    auto edited = services.createDefaultPreset();
+    rename (edited, "Dragged");
+    MainContentComponent editor (edited, {});
+    juce::Label somethingElse;
+
+    auto* ram = row (0);
+    ASSERT_NE (ram, nullptr);
+    ram->itemDragEnter (Details ("Drag Drop Component", &somethingElse, {}));
+    EXPECT_FALSE (ram->isDragOver());
+    ram->itemDragEnter (Details ("Main Window", &editor, {}));
+    EXPECT_TRUE (ram->isDragOver());
+    ram->itemDropped (Details ("Main Window", &editor, {}));
+    EXPECT_FALSE (ram->isDragOver());
+
+    ram->itemDropped (Details ("Drag Drop Component", &editor, {}));
+    ram->itemDropped (Details ("Main Window", &somethingElse, {}));
+
+    ASSERT_EQ (filledSlots(), juce::Array<int> (0));
+    const auto copy = window->getSlotTable().at (0);
+    EXPECT_NE (copy.get(), edited.get());
+    const auto bytesAtDrop = edited->toBytes();
+    rename (edited, "Later");
+
+    ASSERT_TRUE (settle ([&] { return row (0)->getNameLabel().getText() == padded ("Dragged"); }));
+    window->getPanel().getSendButton().triggerClick();
+    ASSERT_TRUE (settle ([&] { return count (UiText::presetSentSuccessfully) == 1; }));
+
+    auto expected = services.createDefaultPreset();
+    ASSERT_TRUE (expected->fromBytes (bytesAtDrop));
+    EXPECT_EQ (services.device().getSlotDump (0), dumpOf (services.getVexoBEngine(), *expected, 0));
+}
+
+// "Clear" fills a slot with the factory preset, shown without a name.
+TEST_F (SendMultipleWindow, ClearGivesTheFactoryPreset)
+{
+    services.device().setSlotDump (2, dumpNamed ("Before", 2));
+    auto* second = row (2);
+    ASSERT_NE (second, nullptr);
+    second->getClearButton().triggerClick();
+    ASSERT_TRUE (settle ([&] { return filledSlots() == juce::Array<int> (2); }));
+    EXPECT_EQ (window->getSlotName (2), juce::String());
+    EXPECT_EQ (nameIn (2), "Generic ");
+
+    window->sendAllPresets();
+    ASSERT_TRUE (settle ([&] { return count (UiText::presetSentSuccessfully) == 1; }));
+    EXPECT_EQ (services.device().getSlotDump (2),
+               dumpOf (services.getVexoBEngine(), *services.createDefaultPreset(), 2));
+}
+
+// Every use of the command starts from empty slots.
+TEST_F (SendMultipleWindow, ClearingAllSlotsEmptiesTableAndNames)
+{
+    for (int slot : {0, 7, 30})
+        window->setSlotPreset (services.createDefaultPreset(), slot);
+    ASSERT_TRUE (settle ([&] { return row (7)->getNameLabel().getText() == "Generic "; }));
+
+    window->clearAllSlots();
+    EXPECT_TRUE (window->getSlotTable().empty());
+    for (int slot = 0; slot <= 31; ++slot)
+        EXPECT_EQ (window->getSlotName (slot), juce::String());
+    ASSERT_TRUE (settle ([&] { return row (7)->getNameLabel().getText().isEmpty(); }));
+
+    window->sendAllPresets();
+    testing_support::pumpMessages (50);
+    EXPECT_EQ (services.device().getNumMessagesReceived(), 0) << "an empty table sends nothing";
+    EXPECT_TRUE (services.messages.isEmpty());
+}
+
+// Three slots go out at once; three acknowledgements give one message, and the window closes.
+TEST_F (SendMultipleWindow, SendsEverySlotAndClosesOnceAllAreAcknowledged)
+{
+    juce::StringArray names{"One", "Five", "Thirty"};
+    const int slots[] = {1, 5, 30};
+    for (int i = 0; i < 3; ++i)
+    {
+        auto preset = services.createDefaultPreset();
+        rename (preset, names[i]);
+        window->setSlotPreset (preset, slots[i]);
+    }
+    hookSends();
+
+    auto& send = window->getPanel().getSendButton();
+    window->buttonClicked (&send);
+    EXPECT_EQ (services.device().getNumMessagesReceived(), 3) << "all three go out at once";
+    EXPECT_EQ (hook.successes, 0);
+
+    ASSERT_TRUE (settle ([&] { return watched == nullptr; }));
+    EXPECT_EQ (hook.successes, 3);
+    EXPECT_EQ (services.messages, juce::StringArray (UiText::presetSentSuccessfully));
+    ASSERT_EQ (services.closedToolWindows.size(), 1u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ (deviceSlotName (services.device(), slots[i]), padded (names[i]));
+}
+
+TEST_F (SendMultipleWindow, StaysOpenWhenASendFails)
+{
+    for (int slot : {3, 4, 5})
+        window->setSlotPreset (services.createDefaultPreset(), slot);
+    window->sendAllPresets();
+    hookSends();
+
+    // The output goes before the first answer comes: the engine gives up on the oldest send.
+    services.midiManager->closeAllOutputs();
+    services.getEngine()->sendPreset (9, services.createDefaultPreset());
+
+    ASSERT_TRUE (settle ([&] { return hook.successes == 3 && hook.failures == 2; }));
+    testing_support::pumpMessages (50);
+    EXPECT_TRUE (services.messages.isEmpty());
+    EXPECT_NE (watched, nullptr);
+    EXPECT_TRUE (services.closedToolWindows.empty());
+}
+
+// Only the results of this "Send" count: neither another dialog's send nor an acknowledgement of
+// an earlier "Send" completes it. The hook hears each result before the window does, so it knows
+// how many had come when the window closed.
+TEST_F (SendMultipleWindow, CountsOnlyTheResultsOfItsOwnSend)
+{
+    for (int slot : {1, 2})
+        window->setSlotPreset (services.createDefaultPreset(), slot);
+
+    services.getEngine()->sendPreset (9, services.createDefaultPreset());
+    window->sendAllPresets();
+    hookSends();
+    int resultsAtClose = -1;
+    services.onCloseToolWindow = [&] (ApplicationServices::ToolWindowKind)
+    { resultsAtClose = hook.successes; };
+
+    ASSERT_TRUE (settle ([&] { return resultsAtClose >= 0; }));
+    EXPECT_EQ (resultsAtClose, 3) << "closed only once both of its own sends were acknowledged";
+    EXPECT_EQ (count (UiText::presetSentSuccessfully), 1);
+}
+
+TEST_F (SendMultipleWindow, AnEarlierSendNeverCompletesTheNextOne)
+{
+    for (int slot : {1, 2})
+        window->setSlotPreset (services.createDefaultPreset(), slot);
+
+    window->sendAllPresets();
+    window->sendAllPresets();
+    hookSends();
+    int resultsAtClose = -1;
+    services.onCloseToolWindow = [&] (ApplicationServices::ToolWindowKind)
+    { resultsAtClose = hook.successes; };
+
+    ASSERT_TRUE (settle ([&] { return resultsAtClose >= 0; }));
+    EXPECT_EQ (resultsAtClose, 4);
+    EXPECT_EQ (count (UiText::presetSentSuccessfully), 1);
+}
+
+// Without an output, one failure stands for the whole batch: one message, not one per slot.
+TEST_F (SendMultipleWindow, NoOutputGivesOneFailureForTheBatch)
+{
+    for (int slot = 0; slot <= 30; ++slot)
+        window->clearSlot (slot);
+    ASSERT_EQ (window->getSlotTable().size(), 31u);
+
+    services.midiManager->closeAllOutputs();
+    hookSends();
+    window->sendAllPresets();
+    testing_support::pumpMessages (100);
+
+    EXPECT_EQ (hook.failures, 1);
+    EXPECT_EQ (hook.successes, 0);
+    EXPECT_NE (watched, nullptr);
+}
+
+// Closing from inside the last result: the window leaves at once and is destroyed afterwards,
+// never under the engine's delivery.
+TEST_F (SendMultipleWindow, ClosingFromItsOwnResultIsSafe)
+{
+    window->setSlotPreset (services.createDefaultPreset(), 0);
+    bool stillThereAfterTheResult = false;
+    hookSends ([&] (int) { stillThereAfterTheResult = true; });
+    window->sendAllPresets();
+
+    ASSERT_TRUE (settle ([&] { return watched == nullptr; }));
+    EXPECT_TRUE (stillThereAfterTheResult);
+    EXPECT_FALSE (holder.exists());
+}
+
+// Browse picks one preset file for its row, which is read like a dropped one.
+TEST_F (SendMultipleWindow, BrowseReadsTheChosenFileIntoItsRow)
+{
+    const auto chosen = files.writePreset ("chosen.vexob", "Chosen");
+    services.desktop.filesToOpen.push_back (chosen);
+    services.desktop.filesToOpen.push_back ({});
+
+    row (4)->getBrowseButton().triggerClick();
+    ASSERT_TRUE (settle ([&] { return services.desktop.openChoosers.size() == 1; }));
+    EXPECT_EQ (services.desktop.openChoosers[0].title, "Select Preset file to load");
+    EXPECT_EQ (services.desktop.openChoosers[0].text, "*.vexob");
+    ASSERT_TRUE (settle (
+        [&]
+        {
+            return window->getPanel().getStatusLabel().getText() == "Reading Dragged Files" ||
+                   filledSlots().size() == 1;
+        }));
+    ASSERT_TRUE (readingEnds());
+    EXPECT_EQ (filledSlots(), juce::Array<int> (4));
+    EXPECT_EQ (window->getSlotName (4), padded ("Chosen"));
+
+    // Cancelled: nothing changes.
+    row (6)->getBrowseButton().triggerClick();
+    ASSERT_TRUE (settle ([&] { return services.desktop.openChoosers.size() == 2; }));
+    testing_support::pumpMessages (50);
+    EXPECT_EQ (filledSlots(), juce::Array<int> (4));
+}
+
+// A window closed while its chooser is up ignores the choice.
+TEST_F (SendMultipleWindow, AChoiceForAClosedWindowIsIgnored)
+{
+    services.desktop.filesToOpen.push_back (files.writePreset ("late.vexob", "Late"));
+    window->browseForPresetFiles (3);
+    holder.release();
+    ASSERT_TRUE (settle ([&] { return watched == nullptr; }));
+    testing_support::pumpMessages (50);
+}
