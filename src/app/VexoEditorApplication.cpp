@@ -61,7 +61,8 @@ void VexoEditorApplication::shutdown()
     juce::MenuBarModel::setMacMainMenu (nullptr);
 #endif
     closeSendMultiplePresetsWindow();
-    closeGlobalSettingsWindow();
+    // At once: the message loop has stopped, and nothing of the window's is running.
+    globalSettingsWindow.releaseNow();
     closeGetPresetWindow();
 
     windowManager = nullptr;
@@ -257,15 +258,47 @@ void VexoEditorApplication::showMessage (const juce::String& text)
 }
 
 // The tool windows below arrive with the dialogs; until then their commands show nothing.
-void VexoEditorApplication::showAboutWindow() {}
-void VexoEditorApplication::showMidiSetupWindow() {}
-void VexoEditorApplication::closeMidiSetupWindow() {}
 void VexoEditorApplication::showLoadFromHardwareWindow() {}
 void VexoEditorApplication::closeGetPresetWindow() {}
 void VexoEditorApplication::showSendMultiplePresetsWindow() {}
 void VexoEditorApplication::closeSendMultiplePresetsWindow() {}
-void VexoEditorApplication::showGlobalSettingsWindow() {}
-void VexoEditorApplication::closeGlobalSettingsWindow() {}
+
+void VexoEditorApplication::showAboutWindow()
+{
+    auto& window =
+        aboutWindow.getOrMake ([this] { return new AboutWindow (getLogoImage(), getApplicationName()); });
+
+    // Shown again where it was.
+    if (!window.isOnDesktop())
+        window.addToDesktop();
+    window.setVisible (true);
+    window.toFront (true);
+}
+
+void VexoEditorApplication::showMidiSetupWindow()
+{
+    midiSetupWindow.getOrMake ([this] { return MidiSetupWindow::create (midiManager); });
+    midiSetupWindow.show();
+}
+
+void VexoEditorApplication::closeMidiSetupWindow()
+{
+    midiSetupWindow.release();
+}
+
+void VexoEditorApplication::showGlobalSettingsWindow()
+{
+    ensureEngine();
+    auto& window = globalSettingsWindow.getOrMake (
+        [this] { return new GlobalSettingsWindow (createGlobalSettingsComponent(), getEngine()); });
+    window.requestGlobalSettings();
+    globalSettingsWindow.show();
+}
+
+void VexoEditorApplication::closeGlobalSettingsWindow()
+{
+    globalSettingsWindow.release();
+}
 
 void VexoEditorApplication::closeToolWindow (ToolWindowKind kind)
 {

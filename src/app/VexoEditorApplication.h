@@ -3,10 +3,15 @@
 #include "app/MainMenuModel.h"
 #include "app/MainWindow.h"
 #include "app/WindowManager.h"
+#include "dialogs/AboutWindow.h"
+#include "dialogs/GlobalSettingsComponent.h"
+#include "dialogs/GlobalSettingsWindow.h"
+#include "dialogs/MidiSetupWindow.h"
 #include "engine/MidiManager.h"
 #include "engine/VexoEditorEngine.h"
 #include "services/ApplicationServices.h"
 #include "services/DesktopInteraction.h"
+#include "services/ToolWindowHolder.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -63,6 +68,9 @@ public:
     // The About box's picture, 501 x 275.
     juce::Image getLogoImage() const override = 0;
 
+    // The body of the global settings editor, for the model's settings.
+    virtual GlobalSettingsComponent::Ptr createGlobalSettingsComponent() = 0;
+
     // The step-sequencer editor for a main window's preset; null for a preset without a sequence.
     virtual std::unique_ptr<juce::Component> createSequencerComponent (EditorPreset::Ptr preset) = 0;
 
@@ -93,6 +101,11 @@ public:
     void showGlobalSettingsWindow();
     void closeGlobalSettingsWindow();
     void closeToolWindow (ToolWindowKind kind) override;
+
+    // Null while the window is not open; the About box, once made, stays.
+    MidiSetupWindow* getMidiSetupWindow() const { return midiSetupWindow.get(); }
+    GlobalSettingsWindow* getGlobalSettingsWindow() const { return globalSettingsWindow.get(); }
+    AboutWindow* getAboutWindow() const { return aboutWindow.get(); }
 
     void sendPresetResult (EditorPreset::Ptr preset, int result) override;
     void requestPresetResult (int result) override;
@@ -132,6 +145,12 @@ private:
     std::unique_ptr<DesktopInteraction> desktop;
     std::shared_ptr<MidiPortSystem> portSystem;
     bool quitInProgress = false;
+
+    // MIDI Setup and Global Settings are made by their commands and let go when they close; the
+    // About box is only hidden, and goes with the application.
+    ToolWindowHolder<AboutWindow> aboutWindow;
+    ToolWindowHolder<MidiSetupWindow> midiSetupWindow;
+    ToolWindowHolder<GlobalSettingsWindow> globalSettingsWindow;
 
     JUCE_DECLARE_NON_COPYABLE (VexoEditorApplication)
 };
