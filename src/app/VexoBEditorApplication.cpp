@@ -1,6 +1,7 @@
 #include "app/VexoBEditorApplication.h"
 
 #include "autopopulate/VexoBAutoPopulateComponent.h"
+#include "dialogs/VexoAGlobalSettingsComponent.h"
 #include "editor/MainContentComponent.h"
 #include "sequencer/SequencerComponent.h"
 #include "widgets/SkinImages.h"
@@ -81,6 +82,12 @@ VexoBEditorApplication::createAutoPopulateComponent (EditorPreset::Ptr preset)
 juce::Image VexoBEditorApplication::getLogoImage() const
 {
     return getSkinImage (SkinImageId::aboutLogo);
+}
+
+GlobalSettingsComponent::Ptr VexoBEditorApplication::createGlobalSettingsComponent()
+{
+    // The first model's editor: the second model has the same settings.
+    return new VexoAGlobalSettingsComponent();
 }
 
 std::unique_ptr<juce::Component> VexoBEditorApplication::createSequencerComponent (EditorPreset::Ptr preset)

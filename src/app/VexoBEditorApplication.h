@@ -28,6 +28,7 @@ public:
     std::unique_ptr<juce::Component> createAutoPopulateComponent (EditorPreset::Ptr preset) override;
 
     juce::Image getLogoImage() const override;
+    GlobalSettingsComponent::Ptr createGlobalSettingsComponent() override;
 
     std::unique_ptr<juce::Component> createSequencerComponent (EditorPreset::Ptr preset) override;
 

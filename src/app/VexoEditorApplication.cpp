@@ -62,7 +62,7 @@ void VexoEditorApplication::shutdown()
 #endif
     // At once: the message loop has stopped, and nothing of theirs is running.
     sendMultiplePresetsWindow.releaseNow();
-    closeGlobalSettingsWindow();
+    globalSettingsWindow.releaseNow();
     getPresetWindow.releaseNow();
 
     windowManager = nullptr;
@@ -257,12 +257,42 @@ void VexoEditorApplication::showMessage (const juce::String& text)
     desktop->showWarningAsync (getApplicationName(), text);
 }
 
-// The tool windows below arrive with the dialogs; until then their commands show nothing.
-void VexoEditorApplication::showAboutWindow() {}
-void VexoEditorApplication::showMidiSetupWindow() {}
-void VexoEditorApplication::closeMidiSetupWindow() {}
-void VexoEditorApplication::showGlobalSettingsWindow() {}
-void VexoEditorApplication::closeGlobalSettingsWindow() {}
+void VexoEditorApplication::showAboutWindow()
+{
+    auto& window =
+        aboutWindow.getOrMake ([this] { return new AboutWindow (getLogoImage(), getApplicationName()); });
+
+    // Shown again where it was.
+    if (!window.isOnDesktop())
+        window.addToDesktop();
+    window.setVisible (true);
+    window.toFront (true);
+}
+
+void VexoEditorApplication::showMidiSetupWindow()
+{
+    midiSetupWindow.getOrMake ([this] { return MidiSetupWindow::create (midiManager); });
+    midiSetupWindow.show();
+}
+
+void VexoEditorApplication::closeMidiSetupWindow()
+{
+    midiSetupWindow.release();
+}
+
+void VexoEditorApplication::showGlobalSettingsWindow()
+{
+    ensureEngine();
+    auto& window = globalSettingsWindow.getOrMake (
+        [this] { return new GlobalSettingsWindow (createGlobalSettingsComponent(), getEngine()); });
+    window.requestGlobalSettings();
+    globalSettingsWindow.show();
+}
+
+void VexoEditorApplication::closeGlobalSettingsWindow()
+{
+    globalSettingsWindow.release();
+}
 
 void VexoEditorApplication::showLoadFromHardwareWindow()
 {

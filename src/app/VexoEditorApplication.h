@@ -3,7 +3,11 @@
 #include "app/MainMenuModel.h"
 #include "app/MainWindow.h"
 #include "app/WindowManager.h"
+#include "dialogs/AboutWindow.h"
 #include "dialogs/GetPresetWindow.h"
+#include "dialogs/GlobalSettingsComponent.h"
+#include "dialogs/GlobalSettingsWindow.h"
+#include "dialogs/MidiSetupWindow.h"
 #include "dialogs/SendMultiplePresetsWindow.h"
 #include "engine/MidiManager.h"
 #include "engine/VexoEditorEngine.h"
@@ -66,6 +70,9 @@ public:
     // The About box's picture, 501 x 275.
     juce::Image getLogoImage() const override = 0;
 
+    // The body of the global settings editor, for the model's settings.
+    virtual GlobalSettingsComponent::Ptr createGlobalSettingsComponent() = 0;
+
     // The step-sequencer editor for a main window's preset; null for a preset without a sequence.
     virtual std::unique_ptr<juce::Component> createSequencerComponent (EditorPreset::Ptr preset) = 0;
 
@@ -96,6 +103,11 @@ public:
     void showGlobalSettingsWindow();
     void closeGlobalSettingsWindow();
     void closeToolWindow (ToolWindowKind kind) override;
+
+    // Null while the window is not open; the About box, once made, stays.
+    MidiSetupWindow* getMidiSetupWindow() const { return midiSetupWindow.get(); }
+    GlobalSettingsWindow* getGlobalSettingsWindow() const { return globalSettingsWindow.get(); }
+    AboutWindow* getAboutWindow() const { return aboutWindow.get(); }
 
     void sendPresetResult (EditorPreset::Ptr preset, int result) override;
     void requestPresetResult (int result) override;
@@ -143,9 +155,15 @@ private:
     std::shared_ptr<MidiPortSystem> portSystem;
     bool quitInProgress = false;
 
-    // Made by their commands, released by their close buttons; made anew by the next command.
-    ToolWindowHolder<GetPresetWindow> getPresetWindow;
+    // The tool windows, each made by its command. Load From Hardware, Send Multiple Presets, MIDI
+    // Setup and Global Settings are let go when they close and made anew by the next command; the
+    // About box is only hidden, and goes with the application. Declared so that they go in the
+    // order Get Preset, Global Settings, MIDI Setup, Send Multiple, About.
+    ToolWindowHolder<AboutWindow> aboutWindow;
     ToolWindowHolder<SendMultiplePresetsWindow> sendMultiplePresetsWindow;
+    ToolWindowHolder<MidiSetupWindow> midiSetupWindow;
+    ToolWindowHolder<GlobalSettingsWindow> globalSettingsWindow;
+    ToolWindowHolder<GetPresetWindow> getPresetWindow;
 
     JUCE_DECLARE_NON_COPYABLE (VexoEditorApplication)
 };

@@ -254,6 +254,13 @@ juce::StringArray MidiManager::getLostOutputNames() const
     return lostOutputNames;
 }
 
+void MidiManager::forgetLostPorts()
+{
+    const juce::ScopedLock sl (lock);
+    lostInputNames.clear();
+    lostOutputNames.clear();
+}
+
 void MidiManager::sendMessage (const juce::MidiMessage& message)
 {
     const juce::ScopedLock sl (lock);

@@ -76,6 +76,10 @@ public:
     juce::StringArray getLostInputNames() const;
     juce::StringArray getLostOutputNames() const;
 
+    // Stops waiting for the vanished ports: a new choice of ports replaces them, and they must not
+    // come back beside it when their devices return.
+    void forgetLostPorts();
+
     // Each collects the names of one kind of device change and delivers them on the message thread.
     class DeviceChangeUpdater;
     template <void (Listener::*notice) (const juce::StringArray&)>

@@ -350,7 +350,8 @@ void VexoEditorEngine::globalSettingReplyReceived (const juce::uint8* data, int 
         return;
 
     for (const auto& pair : VexoSysEx::readGlobalSettingReply (data, size))
-        globalSettings->setSetting (pair, juce::sendNotificationAsync);
+        if (globalSettings->setSetting (pair, juce::sendNotificationAsync))
+            settingsReported = true;
 }
 
 //==============================================================================

@@ -91,6 +91,10 @@ public:
     virtual void requestGlobalSettings();
     virtual void sendGlobalSettings (VexoGlobalSettings::Ptr settings);
 
+    // True once a reply of the device has set the global settings: until then getGlobalSettings
+    // holds only the initial values, which nobody chose. Message thread.
+    bool hasGlobalSettingsFromDevice() const noexcept { return settingsReported; }
+
     // A new preset of the model, loaded with the factory preset: what a new document holds.
     EditorPreset::Ptr createFactoryPreset();
 
@@ -147,6 +151,7 @@ private:
     const int dumpSize;
     ListenerListType listeners;
     VexoGlobalSettings::Ptr globalSettings;
+    bool settingsReported = false;
     juce::ReferenceCountedArray<EditorPreset> sendQueue;
     juce::ReferenceCountedArray<EditorPreset> requestQueue;
     juce::CriticalSection lock;

@@ -1,0 +1,3 @@
+#include "dialogs/GlobalSettingsComponent.h"
+
+GlobalSettingsComponent::~GlobalSettingsComponent() = default;

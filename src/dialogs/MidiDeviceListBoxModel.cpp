@@ -1,0 +1,47 @@
+#include "dialogs/MidiDeviceListBoxModel.h"
+
+namespace
+{
+const juce::Colour selectedRowColour (128, 128, 128);
+} // namespace
+
+MidiDeviceListBoxModel::MidiDeviceListBoxModel() = default;
+MidiDeviceListBoxModel::~MidiDeviceListBoxModel() = default;
+
+int MidiDeviceListBoxModel::getNumRows()
+{
+    return names.size();
+}
+
+void MidiDeviceListBoxModel::paintListBoxItem (int rowNumber, juce::Graphics& g, int width, int height,
+                                               bool rowIsSelected)
+{
+    g.fillAll (rowIsSelected ? selectedRowColour : juce::Colours::black);
+
+    // The list asks for rows that fill its height, also past the last name.
+    if (!juce::isPositiveAndBelow (rowNumber, names.size()))
+        return;
+
+    g.setColour (juce::Colours::white);
+    g.setFont (juce::Font ((float)height * 0.7f));
+    g.drawText (names[rowNumber], 5, 0, width, height, juce::Justification::centredLeft, true);
+}
+
+void MidiDeviceListBoxModel::selectedRowsChanged (int lastRowSelected)
+{
+    if (lastRowSelected >= names.size())
+        return;
+
+    selectedName = lastRowSelected >= 0 ? names[lastRowSelected] : juce::String();
+}
+
+void MidiDeviceListBoxModel::clear()
+{
+    selectedName.clear();
+    names.clear();
+}
+
+void MidiDeviceListBoxModel::addName (const juce::String& name)
+{
+    names.add (name);
+}
