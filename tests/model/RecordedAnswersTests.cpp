@@ -106,8 +106,8 @@ void editThroughBoundValues (MEditorControl& control, Generator& random)
     }
 }
 
-// What code holding a parameter's record may do to it: widen or narrow its range, or point its value
-// somewhere else altogether. The model must keep answering by that record.
+// What code holding a parameter's data may do to it: widen or narrow its range, or point its value
+// somewhere else altogether. The model must keep answering by that data.
 void editThroughParameterData (MEditorControl& control, Generator& random)
 {
     const auto names = control.getParameterNames();
