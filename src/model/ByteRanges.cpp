@@ -2,6 +2,8 @@
 
 #include "model/MEditorControl.h"
 
+#include <cstring>
+
 ByteRanges::ByteRanges (int size)
     : lowest ((size_t)size, 0)
     , span ((size_t)size, 255)
@@ -37,24 +39,36 @@ bool ByteRanges::accepts (const juce::uint8* bytes) const noexcept
     const auto* low = lowest.data();
     const auto* width = span.data();
     const auto count = lowest.size();
-    juce::uint8 outside = 0;
-
-    // No early exit, and blocks of a fixed size, so that the compiler checks many bytes at a time.
-    constexpr size_t blockSize = 32;
+    bool outside = false;
     size_t i = 0;
 
-    for (; i + blockSize <= count; i += blockSize)
-        for (size_t k = i; k < i + blockSize; ++k)
-            outside |= (juce::uint8) ((juce::uint8) (bytes[k] - low[k]) > width[k]);
+#if defined(__GNUC__)
+    // Sixteen bytes at a time, without an early exit: a whole block costs a few hundred steps.
+    using Lanes = juce::uint8 __attribute__ ((vector_size (16)));
+    Lanes outsideLanes = {};
+
+    for (; i + sizeof (Lanes) <= count; i += sizeof (Lanes))
+    {
+        Lanes b, l, w;
+        std::memcpy (&b, bytes + i, sizeof (Lanes));
+        std::memcpy (&l, low + i, sizeof (Lanes));
+        std::memcpy (&w, width + i, sizeof (Lanes));
+        outsideLanes |= (Lanes)((Lanes)(b - l) > w);
+    }
+
+    juce::uint64 halves[2];
+    std::memcpy (halves, &outsideLanes, sizeof (halves));
+    outside = (halves[0] | halves[1]) != 0;
+#endif
 
     for (; i < count; ++i)
-        outside |= (juce::uint8) ((juce::uint8) (bytes[i] - low[i]) > width[i]);
+        outside |= (juce::uint8) (bytes[i] - low[i]) > width[i];
 
     for (auto& pair : pairs)
     {
         const int value = join14BitValue (bytes[pair.offset], bytes[pair.offset + 1]);
-        outside |= (juce::uint8) (value < pair.min || value > pair.max);
+        outside |= value < pair.min || value > pair.max;
     }
 
-    return outside == 0;
+    return !outside;
 }

@@ -22,7 +22,11 @@ void MEditorControl::declareParameters (const ParameterTable& parameterTable)
     // Only the value source is made now; a parameter's data, with its limits, waits until someone
     // asks for it. Until then the limits are the table's.
     for (int i = 0; i < parameterTable.size(); ++i)
-        slots.push_back ({new ParameterValue (parameterTable[i].initial), nullptr});
+    {
+        ParameterValue::Ptr source = new ParameterValue (parameterTable[i].initial);
+        const auto* view = &source->getIntView();
+        slots.push_back ({std::move (source), view, nullptr});
+    }
 }
 
 void MEditorControl::addParameter (const juce::String& name, const juce::Value& max, const juce::Value& min,
@@ -41,7 +45,7 @@ void MEditorControl::addParameter (const juce::String& name, int max, int min, i
 void MEditorControl::insertParameter (const juce::String& name, MEditorControlParameterData::Ptr data)
 {
     if (data != nullptr && findSlot (name) < 0)
-        addSlot (name, {nullptr, std::move (data)});
+        addSlot (name, {nullptr, nullptr, std::move (data)});
 }
 
 void MEditorControl::addSlot (const juce::String& name, Slot slot)
@@ -213,15 +217,21 @@ void MEditorControl::writeRecord (juce::uint8* record) const
     for (auto offset : table->getFixedBytes())
         record[offset] = 0;
 
-    if (!parameterDataHandedOut)
+    if (parameterDataHandedOut)
     {
         for (auto& field : table->getFields())
-            field.write (slots[(size_t)field.index].source->getIntValue(), record);
+            field.write (readInt (slots[(size_t)field.index]), record);
         return;
     }
 
-    for (auto& field : table->getFields())
-        field.write (readInt (slots[(size_t)field.index]), record);
+    for (auto& field : table->getByteFields())
+        record[field.offset] = (juce::uint8)slots[(size_t)field.index].view->asInt;
+
+    for (auto& field : table->getSkippedFields())
+        record[field.offset] = (juce::uint8)slots[(size_t)field.index].view->asInt;
+
+    for (auto& field : table->getPairFields())
+        field.writePair (slots[(size_t)field.index].view->asInt, record);
 }
 
 bool MEditorControl::acceptsRecord (const juce::uint8* record) const
@@ -251,25 +261,45 @@ void MEditorControl::loadAcceptedRecord (const juce::uint8* record)
     if (table == nullptr)
         return;
 
-    // Checked values passed already; the others are stored only when they fit.
-    if (!parameterDataHandedOut)
+    // Refusing fields passed already; skipped ones are stored only when they fit. A value is only
+    // stored when it differs, so listeners hear of real changes only, in record order.
+    if (parameterDataHandedOut || !table->loadsKindByKind())
     {
         for (auto& field : table->getFields())
         {
             const int value = field.read (record);
 
-            if (field.refusesRecord || field.fits (value))
-                slots[(size_t)field.index].source->setIntValue (value);
+            if (field.refusesRecord || slotAccepts (field.index, value))
+                storeInt (slots[(size_t)field.index], value);
         }
         return;
     }
 
-    for (auto& field : table->getFields())
+    for (auto& field : table->getPairFields())
     {
-        const int value = field.read (record);
+        const int value = field.readPair (record);
+        auto& slot = slots[(size_t)field.index];
 
-        if (field.refusesRecord || slotAccepts (field.index, value))
-            storeInt (slots[(size_t)field.index], value);
+        if (slot.view->heldInt != value)
+            slot.source->storeInt (value);
+    }
+
+    for (auto& field : table->getByteFields())
+    {
+        const int value = record[field.offset];
+        auto& slot = slots[(size_t)field.index];
+
+        if (slot.view->heldInt != value)
+            slot.source->storeInt (value);
+    }
+
+    for (auto& field : table->getSkippedFields())
+    {
+        const int value = record[field.offset];
+        auto& slot = slots[(size_t)field.index];
+
+        if ((unsigned int)(value - field.min) <= field.span && slot.view->heldInt != value)
+            slot.source->storeInt (value);
     }
 }
 

@@ -88,6 +88,7 @@ private:
     struct Slot
     {
         ParameterValue::Ptr source;            // null for a parameter declared with the caller's values
+        const ParameterValue::IntView* view;   // the source's, for reading without a call
         MEditorControlParameterData::Ptr data; // once handed out, or as given
     };
 

@@ -51,6 +51,23 @@ ParameterTable::ParameterTable (std::vector<Entry> tableEntries, int sizeOfRecor
                [] (const NamedIndex& a, const NamedIndex& b) { return a.name < b.name; });
     std::stable_sort (fields.begin(), fields.end(),
                       [] (const Field& a, const Field& b) { return a.offset < b.offset; });
+
+    int lastKind = 0;
+
+    for (auto& field : fields)
+    {
+        const int kind = field.fourteenBit ? 0 : (field.refusesRecord ? 1 : 2);
+        kindByKind = kindByKind && kind >= lastKind && (field.refusesRecord || !field.fourteenBit);
+        lastKind = kind;
+
+        if (field.fourteenBit)
+            pairFields.push_back (field);
+        else if (field.refusesRecord)
+            byteFields.push_back ({field.index, field.offset});
+        else
+            skippedFields.push_back (
+                {field.index, field.offset, field.min, (unsigned int)(field.max - field.min)});
+    }
 }
 
 int ParameterTable::indexOf (const juce::String& name) const

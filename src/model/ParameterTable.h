@@ -90,6 +90,31 @@ public:
     // Every entry by offset: the order in which a record is loaded.
     const std::vector<Field>& getFields() const noexcept { return fields; }
 
+    // The same fields by kind, each in record order, for loops that test nothing per field but what
+    // they must: fourteen-bit pairs, one-byte fields that refuse a record out of range, and one-byte
+    // fields that are skipped when out of range.
+    struct ByteField
+    {
+        int index;
+        int offset;
+    };
+
+    struct SkippedField
+    {
+        int index;
+        int offset;
+        int min;
+        unsigned int span; // max - min: value fits when (unsigned) (value - min) <= span
+    };
+
+    const std::vector<Field>& getPairFields() const noexcept { return pairFields; }
+    const std::vector<ByteField>& getByteFields() const noexcept { return byteFields; }
+    const std::vector<SkippedField>& getSkippedFields() const noexcept { return skippedFields; }
+
+    // True when every pair comes before every refusing byte field in the record, and those before
+    // every skipped field: then loading kind by kind loads in record order.
+    bool loadsKindByKind() const noexcept { return kindByKind; }
+
     // The bytes no entry covers.
     const std::vector<int>& getFixedBytes() const noexcept { return fixedBytes; }
 
@@ -104,6 +129,10 @@ private:
     std::vector<Entry> entries;
     std::vector<NamedIndex> namesInOrder;
     std::vector<Field> fields;
+    std::vector<Field> pairFields;
+    std::vector<ByteField> byteFields;
+    std::vector<SkippedField> skippedFields;
+    bool kindByKind = true;
     std::vector<int> fixedBytes;
     std::vector<int> zeroBytes;
     ByteRanges ranges;

@@ -1,20 +1,21 @@
 #include "model/ParameterValue.h"
 
+#include <limits>
+
 void ParameterValue::setValue (const juce::var& newValue)
 {
     if (newValue.equalsWithSameType (value))
         return;
 
     value = newValue;
-    holdsInt = value.isInt();
-    intValue = holdsInt ? (int)value : 0;
+    view.asInt = (int)value;
+    view.heldInt = value.isInt() ? (juce::int64)view.asInt : std::numeric_limits<juce::int64>::min();
     sendChangeMessage (false);
 }
 
 void ParameterValue::storeInt (int newValue)
 {
     value = newValue;
-    holdsInt = true;
-    intValue = newValue;
+    view = {newValue, newValue};
     sendChangeMessage (false);
 }

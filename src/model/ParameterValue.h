@@ -11,9 +11,18 @@ class ParameterValue : public juce::Value::ValueSource
 public:
     using Ptr = juce::ReferenceCountedObjectPtr<ParameterValue>;
 
+    // The value as the byte records see it, worked out whenever it is set, so that reading it is a
+    // plain load: asInt is what (int) on the var gives; heldInt equals asInt when the var holds
+    // exactly that int, and lies outside the range of int when it holds anything else.
+    struct IntView
+    {
+        int asInt;
+        juce::int64 heldInt;
+    };
+
     explicit ParameterValue (int initialValue)
         : value (initialValue)
-        , intValue (initialValue)
+        , view{initialValue, initialValue}
     {
     }
 
@@ -23,24 +32,22 @@ public:
     // the number 5 with a notification.
     void setValue (const juce::var& newValue) override;
 
-    // The value read as an integer, as (int) on the var would read it.
-    int getIntValue() const noexcept { return holdsInt ? intValue : (int)value; }
+    const IntView& getIntView() const noexcept { return view; }
+    int getIntValue() const noexcept { return view.asInt; }
 
     // setValue with an int.
     void setIntValue (int newValue)
     {
-        if (holdsInt && intValue == newValue)
-            return;
-
-        storeInt (newValue);
+        if (view.heldInt != newValue)
+            storeInt (newValue);
     }
 
-private:
+    // setIntValue for a caller that has seen through getIntView that the value differs.
     void storeInt (int newValue);
 
+private:
     juce::var value;
-    int intValue;
-    bool holdsInt = true;
+    IntView view;
 
     JUCE_DECLARE_NON_COPYABLE (ParameterValue)
 };
