@@ -36,6 +36,7 @@ for line in sys.stdin:
 measure vexob_model_bench presetToBytes "VexoBEditorPreset::toBytes() const"
 measure vexob_model_bench presetValidateBytes "VexoBEditorPreset::validateBytes("
 measure vexob_model_bench presetFromBytes "VexoBEditorPreset::fromBytes("
+measure vexob_model_bench presetFromAlternatingBytes "VexoBEditorPreset::fromBytes("
 measure vexob_model_bench presetNewAndRelease "VexoBEditorPreset::VexoBEditorPreset()"
 measure vexob_model_bench presetNewAndRelease "VexoBEditorPreset::~VexoBEditorPreset()"
 measure vexob_engine_bench checkPresetFile "VexoEditorEngine::checkPresetFile("

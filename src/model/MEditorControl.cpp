@@ -1,8 +1,18 @@
 #include "model/MEditorControl.h"
 
 #include <algorithm>
+#include <cstring>
 
 //==============================================================================
+MEditorControl::~MEditorControl()
+{
+    // A view may keep a value longer than its control; it must not write into a record copy that
+    // is gone.
+    for (auto& slot : slots)
+        if (slot.source != nullptr)
+            slot.source->detach();
+}
+
 void MEditorControl::declareParameters (const ParameterTable& parameterTable)
 {
     // The table's slots must be the first, so that slot i is entry i.
@@ -18,12 +28,15 @@ void MEditorControl::declareParameters (const ParameterTable& parameterTable)
 
     table = &parameterTable;
     slots.reserve ((size_t)parameterTable.size());
+    recordCopy.bytes.assign ((size_t)parameterTable.getRecordSize(), 0);
 
     // Only the value source is made now; a parameter's data, with its limits, waits until someone
     // asks for it. Until then the limits are the table's.
     for (int i = 0; i < parameterTable.size(); ++i)
     {
-        ParameterValue::Ptr source = new ParameterValue (parameterTable[i].initial);
+        const auto& entry = parameterTable[i];
+        ParameterValue::Ptr source = new ParameterValue (entry.initial);
+        source->attach (recordCopy, entry.offset, entry.encoding == ParameterTable::Encoding::fourteenBit);
         const auto* view = &source->getIntView();
         slots.push_back ({std::move (source), view, nullptr});
     }
@@ -214,24 +227,18 @@ void MEditorControl::writeRecord (juce::uint8* record) const
     if (table == nullptr)
         return;
 
-    for (auto offset : table->getFixedBytes())
-        record[offset] = 0;
-
-    if (parameterDataHandedOut)
+    // Handed-out data may have pointed a value elsewhere, out of reach of the record copy.
+    if (!parameterDataHandedOut)
     {
-        for (auto& field : table->getFields())
-            field.write (readInt (slots[(size_t)field.index]), record);
+        std::memcpy (record, recordCopy.bytes.data(), recordCopy.bytes.size());
         return;
     }
 
-    for (auto& field : table->getByteFields())
-        record[field.offset] = (juce::uint8)slots[(size_t)field.index].view->asInt;
+    for (auto offset : table->getFixedBytes())
+        record[offset] = 0;
 
-    for (auto& field : table->getSkippedFields())
-        record[field.offset] = (juce::uint8)slots[(size_t)field.index].view->asInt;
-
-    for (auto& field : table->getPairFields())
-        field.writePair (slots[(size_t)field.index].view->asInt, record);
+    for (auto& field : table->getFields())
+        field.write (readInt (slots[(size_t)field.index]), record);
 }
 
 bool MEditorControl::acceptsRecord (const juce::uint8* record) const
@@ -274,6 +281,10 @@ void MEditorControl::loadAcceptedRecord (const juce::uint8* record)
         }
         return;
     }
+
+    // A record that matches what the values would write, every value held exactly, changes nothing.
+    if (recordCopy.inexactFields == 0 && table->fieldBytesMatch (record, recordCopy.bytes.data()))
+        return;
 
     for (auto& field : table->getPairFields())
     {

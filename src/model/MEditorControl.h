@@ -22,7 +22,7 @@ public:
     static constexpr int defaultMaximum = 127;
     static constexpr int defaultInitialValue = 0;
 
-    ~MEditorControl() override = default;
+    ~MEditorControl() override;
 
     virtual juce::String getTypeName() const = 0;
     virtual bool validateBytes (const juce::Array<juce::uint8>& bytes) const = 0;
@@ -102,6 +102,8 @@ private:
 
     // Declaration order; with a table, slot i holds entry i.
     mutable std::vector<Slot> slots;
+    // The record as the table's values would write it, kept up to date by the values themselves.
+    ParameterValue::RecordCopy recordCopy;
     const ParameterTable* table = nullptr;
     // Name order, for parameters declared one by one (and then for the table's as well).
     std::vector<ParameterTable::NamedIndex> ownNames;

@@ -3,6 +3,7 @@
 #include "model/MEditorControl.h"
 
 #include <algorithm>
+#include <cstring>
 
 ParameterTable::ParameterTable (std::vector<Entry> tableEntries, int sizeOfRecord,
                                 std::vector<int> bytesThatMustBeZero)
@@ -41,8 +42,14 @@ ParameterTable::ParameterTable (std::vector<Entry> tableEntries, int sizeOfRecor
     }
 
     for (int b = 0; b < recordSize; ++b)
+    {
         if (!covered[(size_t)b])
             fixedBytes.push_back (b);
+        else if (!fieldRuns.empty() && fieldRuns.back().offset + fieldRuns.back().size == b)
+            ++fieldRuns.back().size;
+        else
+            fieldRuns.push_back ({b, 1});
+    }
 
     for (auto offset : zeroBytes)
         ranges.limit (offset, 0, 0);
@@ -68,6 +75,15 @@ ParameterTable::ParameterTable (std::vector<Entry> tableEntries, int sizeOfRecor
             skippedFields.push_back (
                 {field.index, field.offset, field.min, (unsigned int)(field.max - field.min)});
     }
+}
+
+bool ParameterTable::fieldBytesMatch (const juce::uint8* a, const juce::uint8* b) const noexcept
+{
+    for (auto& run : fieldRuns)
+        if (std::memcmp (a + run.offset, b + run.offset, (size_t)run.size) != 0)
+            return false;
+
+    return true;
 }
 
 int ParameterTable::indexOf (const juce::String& name) const

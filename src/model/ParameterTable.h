@@ -118,6 +118,9 @@ public:
     // The bytes no entry covers.
     const std::vector<int>& getFixedBytes() const noexcept { return fixedBytes; }
 
+    // Whether two records agree in every byte that some entry covers.
+    bool fieldBytesMatch (const juce::uint8* a, const juce::uint8* b) const noexcept;
+
     // Bytes that must hold 0x00.
     const std::vector<int>& getZeroBytes() const noexcept { return zeroBytes; }
 
@@ -134,6 +137,12 @@ private:
     std::vector<SkippedField> skippedFields;
     bool kindByKind = true;
     std::vector<int> fixedBytes;
+    struct Run
+    {
+        int offset;
+        int size;
+    };
+    std::vector<Run> fieldRuns; // the covered bytes, as few runs as possible
     std::vector<int> zeroBytes;
     ByteRanges ranges;
     int recordSize;

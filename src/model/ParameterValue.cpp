@@ -1,21 +1,48 @@
 #include "model/ParameterValue.h"
 
+#include "model/MEditorControl.h"
+
 #include <limits>
 
 void ParameterValue::setValue (const juce::var& newValue)
 {
-    if (newValue.equalsWithSameType (value))
+    // equalsWithSameType, with an int held in the view alone.
+    if (holdsPlainInt ? newValue.isInt() && (int)newValue == view.asInt : newValue.equalsWithSameType (other))
         return;
 
-    value = newValue;
-    view.asInt = (int)value;
-    view.heldInt = value.isInt() ? (juce::int64)view.asInt : std::numeric_limits<juce::int64>::min();
-    sendChangeMessage (false);
+    if (newValue.isInt())
+    {
+        storeInt ((int)newValue);
+        return;
+    }
+
+    holdsPlainInt = false;
+    other = newValue;
+    view.asInt = (int)other;
+    view.heldInt = std::numeric_limits<juce::int64>::min();
+    valueChanged();
 }
 
-void ParameterValue::storeInt (int newValue)
+void ParameterValue::forgetOtherValue()
 {
-    value = newValue;
-    view = {newValue, newValue};
-    sendChangeMessage (false);
+    holdsPlainInt = true;
+    other = juce::var();
+}
+
+void ParameterValue::attach (RecordCopy& copy, int offset, bool fourteenBit)
+{
+    recordCopy = &copy;
+    recordOffset = offset;
+    pair = fourteenBit;
+    exact = true;
+    updateRecordCopy();
+}
+
+void ParameterValue::updatePairInRecordCopy()
+{
+    auto* bytes = recordCopy->bytes.data() + recordOffset;
+    const auto parts = split14BitValue (view.asInt);
+    bytes[0] = parts.first;
+    bytes[1] = parts.second;
+    noteExactness (view.heldInt == join14BitValue (parts.first, parts.second));
 }

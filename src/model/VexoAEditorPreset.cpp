@@ -71,10 +71,9 @@ int VexoAEditorPreset::getDataSize() const
 
 juce::Array<juce::uint8> VexoAEditorPreset::toBytes() const
 {
-    juce::Array<juce::uint8> bytes;
-    bytes.insertMultiple (0, 0, dataSize);
-    writeBlock (bytes.getRawDataPointer());
-    return bytes;
+    juce::uint8 block[dataSize];
+    writeBlock (block);
+    return juce::Array<juce::uint8> (block, dataSize);
 }
 
 bool VexoAEditorPreset::validateBytes (const juce::Array<juce::uint8>& bytes) const

@@ -12,11 +12,10 @@ int VexoBEditorPreset::getDataSize() const
 
 juce::Array<juce::uint8> VexoBEditorPreset::toBytes() const
 {
-    juce::Array<juce::uint8> bytes;
-    bytes.insertMultiple (0, 0, dataSize);
-    writeBlock (bytes.getRawDataPointer());
-    sequencer->writeRecord (bytes.getRawDataPointer() + sequencerOffset);
-    return bytes;
+    juce::uint8 block[dataSize];
+    writeBlock (block);
+    sequencer->writeRecord (block + sequencerOffset);
+    return juce::Array<juce::uint8> (block, dataSize);
 }
 
 bool VexoBEditorPreset::validateBytes (const juce::Array<juce::uint8>& bytes) const
