@@ -255,7 +255,12 @@ inline juce::Array<juce::uint8> mixedRecord (const Layout& layout, Generator& ra
     if (pick < 85)
     {
         for (int n = random.between (1, 4); n > 0; --n)
-            bytes.set (random.between (0, bytes.size() - 1), (juce::uint8)random.between (0, 255));
+        {
+            // One draw per statement: the order in which a call's arguments are worked out is the
+            // compiler's choice, and the blocks must be the same with every compiler.
+            const int offset = random.between (0, bytes.size() - 1);
+            bytes.set (offset, (juce::uint8)random.between (0, 255));
+        }
         return bytes;
     }
 
