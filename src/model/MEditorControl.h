@@ -55,7 +55,8 @@ public:
 
     // The parameter's data: its value, shared with every view bound to it, and its limits. Once
     // handed out, the data is the parameter itself: whatever is done to its limits or to its value
-    // counts from then on, for byte records too.
+    // counts from then on, for byte records too. The data of a parameter the kind declares is made
+    // on the first request, so like the values themselves it is asked for on one thread at a time.
     MEditorControlParameterData::Ptr getParameterData (const juce::String& name) const;
 
     // False until the data of a parameter that the kind's table declares has been handed out; until
