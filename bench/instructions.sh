@@ -22,8 +22,8 @@ for line in sys.stdin:
         continue
     # the callers of an entry come first ("< caller (4x)"), then the entry itself ("* function")
     if re.match(r" *[0-9,]+ .*< ", line):
-        found = re.search(r"\((\d+)x\)", line)
-        calls += int(found.group(1)) if found else 0
+        found = re.search(r"\(([0-9,]+)x\)", line)
+        calls += int(found.group(1).replace(",", "")) if found else 0
     elif re.match(r" *[0-9,]+ .*\* ", line):
         if function in line and calls:
             cost = int(line.split()[0].replace(",", ""))
@@ -36,6 +36,7 @@ for line in sys.stdin:
 measure vexob_model_bench presetToBytes "VexoBEditorPreset::toBytes() const"
 measure vexob_model_bench presetValidateBytes "VexoBEditorPreset::validateBytes("
 measure vexob_model_bench presetFromBytes "VexoBEditorPreset::fromBytes("
+measure vexob_model_bench presetFromAlternatingBytes "VexoBEditorPreset::fromBytes("
 measure vexob_model_bench presetNewAndRelease "VexoBEditorPreset::VexoBEditorPreset()"
 measure vexob_model_bench presetNewAndRelease "VexoBEditorPreset::~VexoBEditorPreset()"
 measure vexob_engine_bench checkPresetFile "VexoEditorEngine::checkPresetFile("

@@ -14,6 +14,8 @@ struct Fixture
     VexoBEditorEngine::Ptr engine = new VexoBEditorEngine (nullptr);
     VexoSysEx::Model model = engine->getMessageModel();
     EditorPreset::Ptr preset = engine->createPreset();
+    // What the preset holds, as last seen; it starts each run from what the previous dump left.
+    juce::Array<juce::uint8> presetBytes = preset->toBytes();
     VexoAGlobalSettings::Ptr settings = new VexoAGlobalSettings();
 };
 } // namespace
@@ -33,10 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
     {
         case VexoSysEx::Kind::presetDump:
         {
-            const auto before = f.preset->toBytes();
             const auto block =
                 VexoSysEx::extractDataBlock (message.get(), length, f.model.dumpTrailer.size());
-            if (!f.preset->fromBytes (block) && f.preset->toBytes() != before)
+            if (f.preset->fromBytes (block))
+                f.presetBytes = f.preset->toBytes();
+            else if (f.preset->toBytes() != f.presetBytes)
                 std::abort();
             break;
         }

@@ -49,6 +49,45 @@ void presetFromBytes (benchmark::State& state)
         benchmark::DoNotOptimize (target.fromBytes (block));
 }
 
+// Every parameter of the preset off its initial value, within its range.
+void moveEveryValue (MEditorControl& control)
+{
+    for (auto& name : control.getParameterNames())
+    {
+        const int value = control.getParameterInt (name);
+        control.setParameterValue (name, control.isWithinRange (name, value + 1) ? value + 1 : value - 1);
+    }
+}
+
+// Every iteration loads a block in which every parameter differs from the one loaded before.
+void presetFromAlternatingBytes (benchmark::State& state)
+{
+    VexoBEditorPreset::Ptr moved = new VexoBEditorPreset();
+    moved->setName ("Moved");
+    moveEveryValue (*moved->getTransport());
+    for (int i = 0; i < ControlBank::numPads; ++i)
+        moveEveryValue (*moved->getPad (i));
+    for (int i = 0; i < ControlBank::numKnobs; ++i)
+    {
+        moveEveryValue (*moved->getKnob (i));
+        moveEveryValue (*moved->getFader (i));
+        moveEveryValue (*moved->getSwitch (i));
+    }
+    moveEveryValue (*moved->getSequencer());
+    for (int t = 0; t < VexoBSequencer::numTracks; ++t)
+        moveEveryValue (*moved->getSequencer()->getTrack (t));
+
+    const juce::Array<juce::uint8> blocks[] = {moved->toBytes(), VexoBEditorPreset().toBytes()};
+    VexoBEditorPreset target;
+    int next = 0;
+
+    for (auto _ : state)
+    {
+        benchmark::DoNotOptimize (target.fromBytes (blocks[next]));
+        next ^= 1;
+    }
+}
+
 void presetFromRefusedBytes (benchmark::State& state)
 {
     auto block = makePreset()->toBytes();
@@ -86,6 +125,7 @@ BENCHMARK (presetValidateOnNewPreset);
 BENCHMARK (presetToBytes);
 BENCHMARK (presetValidateBytes);
 BENCHMARK (presetFromBytes);
+BENCHMARK (presetFromAlternatingBytes);
 BENCHMARK (presetFromRefusedBytes);
 
 BENCHMARK_MAIN();

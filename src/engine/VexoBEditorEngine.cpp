@@ -14,6 +14,11 @@ EditorPreset::Ptr VexoBEditorEngine::createPreset() const
     return new VexoBEditorPreset();
 }
 
+bool VexoBEditorEngine::isValidPresetBlock (const juce::Array<juce::uint8>& block) const
+{
+    return VexoBEditorPreset::isValidBlock (block);
+}
+
 VexoGlobalSettings::Ptr VexoBEditorEngine::getGlobalSettings()
 {
     return getVexoAGlobalSettings().get();

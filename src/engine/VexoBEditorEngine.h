@@ -17,6 +17,7 @@ public:
 
     juce::uint8 getProductId() const override { return 0x36; }
     EditorPreset::Ptr createPreset() const override;
+    bool isValidPresetBlock (const juce::Array<juce::uint8>& block) const override;
     juce::uint8 getGlobalSettingsMessageId() const override { return 0x34; }
     juce::uint8 getGlobalSettingsRequestId() const override { return 0x24; }
     juce::uint8 getGlobalSettingsRequestCode() const override { return 0x0B; }

@@ -397,8 +397,12 @@ bool VexoEditorEngine::checkPresetFile (const juce::File& file)
     if (!file.loadFileAsData (data) || (int)data.getSize() != dumpSize)
         return false;
 
-    const auto block = VexoSysEx::extractDataBlock (static_cast<const juce::uint8*> (data.getData()),
-                                                    (int)data.getSize(), getDumpTrailer().size());
+    return isValidPresetBlock (VexoSysEx::extractDataBlock (static_cast<const juce::uint8*> (data.getData()),
+                                                            (int)data.getSize(), getDumpTrailer().size()));
+}
+
+bool VexoEditorEngine::isValidPresetBlock (const juce::Array<juce::uint8>& block) const
+{
     auto fresh = createPreset();
     return fresh != nullptr && fresh->validateBytes (block);
 }

@@ -105,6 +105,9 @@ public:
 
     virtual juce::uint8 getProductId() const = 0;
     virtual EditorPreset::Ptr createPreset() const = 0;
+    // What validateBytes of a new preset answers for a data block. Any thread. A model whose presets
+    // can check a block without being made says so here; otherwise a preset is made for it.
+    virtual bool isValidPresetBlock (const juce::Array<juce::uint8>& block) const;
     virtual juce::uint8 getGlobalSettingsMessageId() const = 0;
     virtual juce::uint8 getGlobalSettingsRequestId() const = 0;
     virtual juce::uint8 getGlobalSettingsRequestCode() const = 0;

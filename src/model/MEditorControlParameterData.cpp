@@ -7,3 +7,11 @@ MEditorControlParameterData::MEditorControlParameterData (const juce::var& initi
     , max (maximum)
 {
 }
+
+MEditorControlParameterData::MEditorControlParameterData (const juce::Value& sharedValue,
+                                                          const juce::var& minimum, const juce::var& maximum)
+    : value (sharedValue)
+    , min (minimum)
+    , max (maximum)
+{
+}

@@ -12,6 +12,9 @@ public:
     MEditorControlParameterData() = default;
     MEditorControlParameterData (const juce::var& initialValue, const juce::var& minimum,
                                  const juce::var& maximum);
+    // The value shares sharedValue's source; the limits are sources of their own.
+    MEditorControlParameterData (const juce::Value& sharedValue, const juce::var& minimum,
+                                 const juce::var& maximum);
 
     juce::Value value;
     juce::Value min;

@@ -1,7 +1,5 @@
 #include "model/VexoAEditorPreset.h"
 
-#include "model/ByteSlice.h"
-
 namespace
 {
 template <typename ControlType>
@@ -13,46 +11,47 @@ void createControls (juce::ReferenceCountedArray<ControlType>& controls, int cou
         controls.add (new ControlType());
 }
 
+// Each control's record at its place, control i at offset + i × record size.
 template <typename ControlType>
-void appendRecords (juce::Array<juce::uint8>& bytes, const juce::ReferenceCountedArray<ControlType>& controls)
+void writeRecords (const juce::ReferenceCountedArray<ControlType>& controls, juce::uint8* block, int offset)
+{
+    for (int i = 0; i < controls.size(); ++i)
+        controls.getUnchecked (i)->writeRecord (block + offset + i * ControlType::recordSize);
+}
+
+template <typename ControlType>
+bool acceptsRecords (const juce::ReferenceCountedArray<ControlType>& controls, const juce::uint8* block,
+                     int offset)
+{
+    for (int i = 0; i < controls.size(); ++i)
+        if (!controls.getUnchecked (i)->acceptsRecord (block + offset + i * ControlType::recordSize))
+            return false;
+
+    return true;
+}
+
+template <typename ControlType>
+void loadRecords (juce::ReferenceCountedArray<ControlType>& controls, const juce::uint8* block, int offset)
+{
+    for (int i = 0; i < controls.size(); ++i)
+        controls.getUnchecked (i)->loadAcceptedRecord (block + offset + i * ControlType::recordSize);
+}
+
+template <typename ControlType>
+void placeRecordRanges (ByteRanges& ranges, int offset, int count)
+{
+    for (int i = 0; i < count; ++i)
+        ranges.place (ControlType::getParameterTable().getRanges(), offset + i * ControlType::recordSize);
+}
+
+template <typename ControlType>
+bool keepTheirTables (const juce::ReferenceCountedArray<ControlType>& controls)
 {
     for (auto* control : controls)
-        bytes.addArray (control->toBytes());
-}
+        if (control->hasHandedOutParameterData())
+            return false;
 
-template <typename ControlType>
-bool acceptsRecords (const juce::ReferenceCountedArray<ControlType>& controls,
-                     const juce::Array<juce::uint8>& bytes, int offset)
-{
-    bool accepted = true;
-
-    for (int i = 0; i < controls.size(); ++i)
-        if (!controls.getUnchecked (i)->validateBytes (
-                sliceBytes (bytes, offset + i * ControlType::recordSize, ControlType::recordSize)))
-            accepted = false;
-
-    return accepted;
-}
-
-template <typename ControlType>
-void loadRecords (juce::ReferenceCountedArray<ControlType>& controls, const juce::Array<juce::uint8>& bytes,
-                  int offset)
-{
-    for (int i = 0; i < controls.size(); ++i)
-        controls.getUnchecked (i)->fromBytes (
-            sliceBytes (bytes, offset + i * ControlType::recordSize, ControlType::recordSize));
-}
-
-// The name as stored: a zero byte adds nothing, and the filling spaces stay part of the name.
-juce::String nameFromBytes (const juce::Array<juce::uint8>& bytes)
-{
-    juce::String text;
-
-    for (auto byte : bytes)
-        if (byte != 0)
-            text += (juce::juce_wchar)byte;
-
-    return text;
+    return true;
 }
 } // namespace
 
@@ -72,17 +71,9 @@ int VexoAEditorPreset::getDataSize() const
 
 juce::Array<juce::uint8> VexoAEditorPreset::toBytes() const
 {
-    juce::Array<juce::uint8> bytes;
-    bytes.ensureStorageAllocated (getDataSize());
-
-    bytes.addArray (nameToBytes());
-    bytes.add (0);
-    bytes.addArray (transport->toBytes());
-    appendRecords (bytes, pads);
-    appendRecords (bytes, knobs);
-    appendRecords (bytes, faders);
-    appendRecords (bytes, switches);
-    return bytes;
+    juce::uint8 block[dataSize];
+    writeBlock (block);
+    return juce::Array<juce::uint8> (block, dataSize);
 }
 
 bool VexoAEditorPreset::validateBytes (const juce::Array<juce::uint8>& bytes) const
@@ -90,15 +81,8 @@ bool VexoAEditorPreset::validateBytes (const juce::Array<juce::uint8>& bytes) co
     if (bytes.size() != VexoAEditorPreset::getDataSize())
         return false;
 
-    bool accepted = validateNameBytes (sliceBytes (bytes, nameOffset, nameSize));
-    accepted = bytes[reservedOffset] == 0 && accepted;
-    accepted =
-        transport->validateBytes (sliceBytes (bytes, transportOffset, VexoTransport::recordSize)) && accepted;
-    accepted = acceptsRecords (pads, bytes, padsOffset) && accepted;
-    accepted = acceptsRecords (knobs, bytes, knobsOffset) && accepted;
-    accepted = acceptsRecords (faders, bytes, fadersOffset) && accepted;
-    accepted = acceptsRecords (switches, bytes, switchesOffset) && accepted;
-    return accepted;
+    return firstModelControlsKeepTheirTables() ? getFirstModelRanges().accepts (bytes.getRawDataPointer())
+                                               : acceptsBlock (bytes.getRawDataPointer());
 }
 
 bool VexoAEditorPreset::fromBytes (const juce::Array<juce::uint8>& bytes)
@@ -107,13 +91,69 @@ bool VexoAEditorPreset::fromBytes (const juce::Array<juce::uint8>& bytes)
     if (!VexoAEditorPreset::validateBytes (bytes))
         return false;
 
-    setName (nameFromBytes (sliceBytes (bytes, nameOffset, nameSize)));
-    transport->fromBytes (sliceBytes (bytes, transportOffset, VexoTransport::recordSize));
-    loadRecords (pads, bytes, padsOffset);
-    loadRecords (knobs, bytes, knobsOffset);
-    loadRecords (faders, bytes, fadersOffset);
-    loadRecords (switches, bytes, switchesOffset);
+    loadAcceptedBlock (bytes.getRawDataPointer());
     return true;
+}
+
+bool VexoAEditorPreset::isValidBlock (const juce::Array<juce::uint8>& bytes)
+{
+    return bytes.size() == dataSize && getFirstModelRanges().accepts (bytes.getRawDataPointer());
+}
+
+void VexoAEditorPreset::writeBlock (juce::uint8* block) const
+{
+    writeName (block + nameOffset);
+    block[reservedOffset] = 0;
+    transport->writeRecord (block + transportOffset);
+    writeRecords (pads, block, padsOffset);
+    writeRecords (knobs, block, knobsOffset);
+    writeRecords (faders, block, fadersOffset);
+    writeRecords (switches, block, switchesOffset);
+}
+
+bool VexoAEditorPreset::acceptsBlock (const juce::uint8* block) const
+{
+    return nameBytesAreValid (block + nameOffset) && block[reservedOffset] == 0 &&
+           transport->acceptsRecord (block + transportOffset) && acceptsRecords (pads, block, padsOffset) &&
+           acceptsRecords (knobs, block, knobsOffset) && acceptsRecords (faders, block, fadersOffset) &&
+           acceptsRecords (switches, block, switchesOffset);
+}
+
+const ByteRanges& VexoAEditorPreset::getFirstModelRanges()
+{
+    static const ByteRanges ranges = []
+    {
+        ByteRanges r (dataSize);
+
+        for (int i = 0; i < nameSize; ++i)
+            r.limit (nameOffset + i, 0, 0x7F);
+
+        r.limit (reservedOffset, 0, 0);
+        r.place (VexoTransport::getParameterTable().getRanges(), transportOffset);
+        placeRecordRanges<VexoPad> (r, padsOffset, ControlBank::numPads);
+        placeRecordRanges<VexoKnob> (r, knobsOffset, ControlBank::numKnobs);
+        placeRecordRanges<VexoFader> (r, fadersOffset, ControlBank::numFaders);
+        placeRecordRanges<VexoSwitch> (r, switchesOffset, ControlBank::numSwitches);
+        return r;
+    }();
+
+    return ranges;
+}
+
+bool VexoAEditorPreset::firstModelControlsKeepTheirTables() const
+{
+    return !transport->hasHandedOutParameterData() && keepTheirTables (pads) && keepTheirTables (knobs) &&
+           keepTheirTables (faders) && keepTheirTables (switches);
+}
+
+void VexoAEditorPreset::loadAcceptedBlock (const juce::uint8* block)
+{
+    setName (nameFromBytes (block + nameOffset));
+    transport->loadAcceptedRecord (block + transportOffset);
+    loadRecords (pads, block, padsOffset);
+    loadRecords (knobs, block, knobsOffset);
+    loadRecords (faders, block, fadersOffset);
+    loadRecords (switches, block, switchesOffset);
 }
 
 VexoPad::Ptr VexoAEditorPreset::getPad (int index) const

@@ -34,12 +34,27 @@ public:
     bool fromBytes (const juce::Array<juce::uint8>& bytes) override;
     int getDataSize() const override;
 
+    // What validateBytes of a new first-model preset answers, without making one.
+    static bool isValidBlock (const juce::Array<juce::uint8>& bytes);
+
     // By flat index; null outside the range.
     virtual VexoPad::Ptr getPad (int index) const;
     virtual VexoFader::Ptr getFader (int index) const;
     virtual VexoTransport::Ptr getTransport() const;
     virtual VexoKnob::Ptr getKnob (int index) const;
     virtual VexoSwitch::Ptr getSwitch (int index) const;
+
+protected:
+    // The first model's part of a data block: dataSize bytes from block. A block is checked once, as
+    // a whole, and then loaded without checking its records again.
+    void writeBlock (juce::uint8* block) const;
+    bool acceptsBlock (const juce::uint8* block) const;
+    void loadAcceptedBlock (const juce::uint8* block);
+    // The first model's part of a block as a new preset checks it.
+    static const ByteRanges& getFirstModelRanges();
+    // True while no control of the first model's part has handed out a parameter's data, so that
+    // every limit is still its table's.
+    bool firstModelControlsKeepTheirTables() const;
 
 private:
     juce::ReferenceCountedArray<VexoPad> pads;

@@ -22,9 +22,15 @@ public:
     bool fromBytes (const juce::Array<juce::uint8>& bytes) override;
     int getDataSize() const override;
 
+    // What validateBytes of a new preset answers, without making one: the check of a preset file or
+    // a dump that is not yet to be loaded anywhere.
+    static bool isValidBlock (const juce::Array<juce::uint8>& bytes);
+
     VexoBSequencer::Ptr getSequencer() const;
 
 private:
+    static const ByteRanges& getRanges();
+
     VexoBSequencer::Ptr sequencer;
 
     JUCE_DECLARE_NON_COPYABLE (VexoBEditorPreset)

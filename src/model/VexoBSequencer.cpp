@@ -1,24 +1,30 @@
 #include "model/VexoBSequencer.h"
 
-#include "model/ByteSlice.h"
-
 namespace
 {
-using Param = VexoBSequencer::Param;
-
-constexpr int lengthByte = 0;
-constexpr int startTypeByte = 1;
-
 int trackOffset (int track)
 {
     return VexoBSequencer::headerSize + track * VexoBSequencerTrack::recordSize;
 }
 } // namespace
 
+const ParameterTable& VexoBSequencer::getParameterTable()
+{
+    // Bytes 2 and 3 of the header must be 0x00.
+    static const ParameterTable table (
+        {
+            {Param::sequenceLength, 31, 0, 31, 0},
+            {Param::sequenceStartType, 2, 0, 0, 1},
+        },
+        headerSize, {2, 3});
+    return table;
+}
+
 VexoBSequencer::VexoBSequencer()
 {
-    addParameter (Param::sequenceLength, 31, 0, 31);
-    addParameter (Param::sequenceStartType, 2, 0, 0);
+    declareParameters (getParameterTable());
+
+    tracks.ensureStorageAllocated (numTracks);
 
     for (int i = 0; i < numTracks; ++i)
         tracks.add (new VexoBSequencerTrack());
@@ -42,45 +48,58 @@ juce::String VexoBSequencer::getTypeName() const
 
 juce::Array<juce::uint8> VexoBSequencer::toBytes() const
 {
-    juce::Array<juce::uint8> bytes;
-    bytes.ensureStorageAllocated (recordSize);
-    bytes.add ((juce::uint8)getParameterInt (Param::sequenceLength),
-               (juce::uint8)getParameterInt (Param::sequenceStartType), (juce::uint8)0, (juce::uint8)0);
-
-    for (auto* track : tracks)
-        bytes.addArray (track->toBytes());
-
-    return bytes;
+    return recordToBytes();
 }
 
 bool VexoBSequencer::validateBytes (const juce::Array<juce::uint8>& bytes) const
 {
-    if (bytes.size() != recordSize)
-        return false;
-
-    bool accepted = isWithinRange (Param::sequenceLength, (int)bytes[lengthByte]) &&
-                    isWithinRange (Param::sequenceStartType, (int)bytes[startTypeByte]) && bytes[2] == 0 &&
-                    bytes[3] == 0;
-
-    for (int t = 0; t < numTracks; ++t)
-        if (!tracks.getUnchecked (t)->validateBytes (
-                sliceBytes (bytes, trackOffset (t), VexoBSequencerTrack::recordSize)))
-            accepted = false;
-
-    return accepted;
+    return recordAccepts (bytes);
 }
 
 bool VexoBSequencer::fromBytes (const juce::Array<juce::uint8>& bytes)
 {
-    if (!validateBytes (bytes))
-        return false;
+    return recordLoad (bytes);
+}
 
-    setParameterValue (Param::sequenceLength, (int)bytes[lengthByte]);
-    setParameterValue (Param::sequenceStartType, (int)bytes[startTypeByte]);
+bool VexoBSequencer::anyHasHandedOutParameterData() const
+{
+    if (hasHandedOutParameterData())
+        return true;
+
+    for (auto* track : tracks)
+        if (track->hasHandedOutParameterData())
+            return true;
+
+    return false;
+}
+
+int VexoBSequencer::getRecordSize() const
+{
+    return recordSize;
+}
+
+void VexoBSequencer::writeRecord (juce::uint8* record) const
+{
+    MEditorControl::writeRecord (record);
 
     for (int t = 0; t < numTracks; ++t)
-        tracks.getUnchecked (t)->fromBytes (
-            sliceBytes (bytes, trackOffset (t), VexoBSequencerTrack::recordSize));
+        tracks.getUnchecked (t)->writeRecord (record + trackOffset (t));
+}
 
-    return true;
+bool VexoBSequencer::acceptsRecord (const juce::uint8* record) const
+{
+    bool accepted = MEditorControl::acceptsRecord (record);
+
+    for (int t = 0; t < numTracks; ++t)
+        accepted = tracks.getUnchecked (t)->acceptsRecord (record + trackOffset (t)) && accepted;
+
+    return accepted;
+}
+
+void VexoBSequencer::loadAcceptedRecord (const juce::uint8* record)
+{
+    MEditorControl::loadAcceptedRecord (record);
+
+    for (int t = 0; t < numTracks; ++t)
+        tracks.getUnchecked (t)->loadAcceptedRecord (record + trackOffset (t));
 }

@@ -30,10 +30,22 @@ public:
     // Switches every step of every track off; the length and the start type stay.
     void clearAllTracks();
 
+    // The sequencer's own two parameters, with their ranges and places in the record's header.
+    static const ParameterTable& getParameterTable();
+
     juce::String getTypeName() const override;
     juce::Array<juce::uint8> toBytes() const override;
     bool validateBytes (const juce::Array<juce::uint8>& bytes) const override;
     bool fromBytes (const juce::Array<juce::uint8>& bytes) override;
+
+    // hasHandedOutParameterData, for the sequencer and its tracks together.
+    bool anyHasHandedOutParameterData() const;
+
+    // The header, then every track's record.
+    int getRecordSize() const override;
+    void writeRecord (juce::uint8* record) const override;
+    bool acceptsRecord (const juce::uint8* record) const override;
+    void loadAcceptedRecord (const juce::uint8* record) override;
 
 private:
     juce::ReferenceCountedArray<VexoBSequencerTrack> tracks;

@@ -1,38 +1,40 @@
 #include "model/VexoBSequencerTrack.h"
 
-namespace
+const ParameterTable& VexoBSequencerTrack::getParameterTable()
 {
-const juce::StringArray& stepNames()
-{
-    static const juce::StringArray names = []
-    {
-        juce::StringArray result;
+    // Step n is byte n - 1. A step byte above 127 does not refuse the record: that step keeps its value.
+    static const ParameterTable table (
+        []
+        {
+            std::vector<ParameterTable::Entry> steps;
 
-        for (int step = 1; step <= VexoBSequencerTrack::numSteps; ++step)
-            result.add (VexoBSequencerTrack::getStepParameterName (step));
-
-        return result;
-    }();
-
-    return names;
+            for (int step = 1; step <= numSteps; ++step)
+                steps.push_back ({Param::stepPrefix + juce::String (step), defaultMaximum, defaultMinimum,
+                                  defaultInitialValue, step - 1, ParameterTable::Encoding::oneByte,
+                                  ParameterTable::OutOfRange::keepsOldValue});
+            return steps;
+        }(),
+        recordSize);
+    return table;
 }
-} // namespace
 
 VexoBSequencerTrack::VexoBSequencerTrack()
 {
-    for (auto& name : stepNames())
-        addParameter (name, defaultMaximum, defaultMinimum, defaultInitialValue);
+    declareParameters (getParameterTable());
 }
 
 juce::String VexoBSequencerTrack::getStepParameterName (int stepNumber)
 {
+    if (stepNumber >= 1 && stepNumber <= numSteps)
+        return getParameterTable().getName (stepNumber - 1);
+
     return Param::stepPrefix + juce::String (stepNumber);
 }
 
 void VexoBSequencerTrack::clearSteps()
 {
-    for (auto& name : stepNames())
-        setParameterValue (name, 0);
+    for (int step = 1; step <= numSteps; ++step)
+        setParameterValue (getStepParameterName (step), 0);
 }
 
 juce::String VexoBSequencerTrack::getTypeName() const
@@ -42,7 +44,7 @@ juce::String VexoBSequencerTrack::getTypeName() const
 
 juce::Array<juce::uint8> VexoBSequencerTrack::toBytes() const
 {
-    return layoutToBytes (stepNames());
+    return recordToBytes();
 }
 
 bool VexoBSequencerTrack::validateBytes (const juce::Array<juce::uint8>& bytes) const
@@ -53,5 +55,5 @@ bool VexoBSequencerTrack::validateBytes (const juce::Array<juce::uint8>& bytes) 
 
 bool VexoBSequencerTrack::fromBytes (const juce::Array<juce::uint8>& bytes)
 {
-    return loadLayout (stepNames(), bytes);
+    return recordLoad (bytes);
 }

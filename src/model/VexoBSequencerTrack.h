@@ -24,6 +24,9 @@ public:
     // The parameter name of a step, counted from 1: "Step: 1" .. "Step: 32".
     static juce::String getStepParameterName (int stepNumber);
 
+    // The steps in declaration order, with their ranges and places in the record.
+    static const ParameterTable& getParameterTable();
+
     void clearSteps();
 
     juce::String getTypeName() const override;

@@ -1,5 +1,7 @@
 #include "model/VexoEditorPreset.h"
 
+#include <algorithm>
+
 namespace
 {
 bool isValidName (const juce::String& name)
@@ -42,11 +44,13 @@ void VexoEditorPreset::referToName (juce::Value& target)
 
 bool VexoEditorPreset::validateNameBytes (const juce::Array<juce::uint8>& bytes)
 {
-    if (bytes.size() != nameSize)
-        return false;
+    return bytes.size() == nameSize && nameBytesAreValid (bytes.getRawDataPointer());
+}
 
-    for (auto byte : bytes)
-        if (byte >= 0x80)
+bool VexoEditorPreset::nameBytesAreValid (const juce::uint8* bytes)
+{
+    for (int i = 0; i < nameSize; ++i)
+        if (bytes[i] >= 0x80)
             return false;
 
     return true;
@@ -56,12 +60,31 @@ juce::Array<juce::uint8> VexoEditorPreset::nameToBytes() const
 {
     juce::Array<juce::uint8> bytes;
     bytes.insertMultiple (0, ' ', nameSize);
+    writeName (bytes.getRawDataPointer());
+    return bytes;
+}
+
+void VexoEditorPreset::writeName (juce::uint8* bytes) const
+{
+    std::fill (bytes, bytes + nameSize, (juce::uint8)' ');
 
     // A bound editor may have written a longer name; only the first 8 characters have a place.
-    auto text = getName();
+    // Each character gives its code's low 8 bits.
+    auto text = getName().getCharPointer();
 
-    for (int i = 0; i < juce::jmin (nameSize, text.length()); ++i)
-        bytes.set (i, (juce::uint8)text[i]);
+    for (int i = 0; i < nameSize && !text.isEmpty(); ++i)
+        bytes[i] = (juce::uint8)text.getAndAdvance();
+}
 
-    return bytes;
+juce::String VexoEditorPreset::nameFromBytes (const juce::uint8* bytes)
+{
+    // Name bytes are below 0x80 once a block is accepted, so they are plain ASCII.
+    char text[nameSize];
+    size_t length = 0;
+
+    for (int i = 0; i < nameSize; ++i)
+        if (bytes[i] != 0)
+            text[length++] = (char)bytes[i];
+
+    return juce::String (text, length);
 }

@@ -34,6 +34,12 @@ public:
 protected:
     VexoEditorPreset();
 
+    // The name's 8 bytes inside a data block.
+    static bool nameBytesAreValid (const juce::uint8* bytes);
+    void writeName (juce::uint8* bytes) const;
+    // As stored: a zero byte adds nothing, and the filling spaces stay part of the name.
+    static juce::String nameFromBytes (const juce::uint8* bytes);
+
 private:
     juce::Value name;
 

@@ -1,26 +1,23 @@
 #include "model/VexoFader.h"
 
-namespace
+const ParameterTable& VexoFader::getParameterTable()
 {
-using Param = VexoFader::Param;
-
-// The parameter held by each byte of the record; an empty name is a fixed zero byte.
-const juce::StringArray& recordLayout()
-{
-    static const juce::StringArray layout{Param::parameterType, Param::midiChannel, Param::ccNumber,
-                                          Param::minValue,      Param::maxValue,    Param::toMidiDin};
-    return layout;
+    static const ParameterTable table (
+        {
+            {Param::parameterType, 2, defaultMinimum, defaultInitialValue, 0},
+            {Param::midiChannel, 32, defaultMinimum, defaultInitialValue, 1},
+            {Param::ccNumber, defaultMaximum, defaultMinimum, defaultInitialValue, 2},
+            {Param::minValue, defaultMaximum, defaultMinimum, defaultInitialValue, 3},
+            {Param::maxValue, defaultMaximum, defaultMinimum, defaultInitialValue, 4},
+            {Param::toMidiDin, 1, defaultMinimum, defaultInitialValue, 5},
+        },
+        recordSize);
+    return table;
 }
-} // namespace
 
 VexoFader::VexoFader()
 {
-    addParameter (Param::parameterType, 2, defaultMinimum, defaultInitialValue);
-    addParameter (Param::midiChannel, 32, defaultMinimum, defaultInitialValue);
-    addParameter (Param::ccNumber, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::minValue, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::maxValue, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::toMidiDin, 1, defaultMinimum, defaultInitialValue);
+    declareParameters (getParameterTable());
 }
 
 juce::String VexoFader::getTypeName() const
@@ -30,15 +27,15 @@ juce::String VexoFader::getTypeName() const
 
 juce::Array<juce::uint8> VexoFader::toBytes() const
 {
-    return layoutToBytes (recordLayout());
+    return recordToBytes();
 }
 
 bool VexoFader::validateBytes (const juce::Array<juce::uint8>& bytes) const
 {
-    return layoutAccepts (recordLayout(), bytes);
+    return recordAccepts (bytes);
 }
 
 bool VexoFader::fromBytes (const juce::Array<juce::uint8>& bytes)
 {
-    return loadLayout (recordLayout(), bytes);
+    return recordLoad (bytes);
 }

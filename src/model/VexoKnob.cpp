@@ -1,30 +1,27 @@
 #include "model/VexoKnob.h"
 
-namespace
+const ParameterTable& VexoKnob::getParameterTable()
 {
-using Param = VexoKnob::Param;
-
-// The parameter held by each byte of the record; an empty name is a fixed zero byte.
-const juce::StringArray& recordLayout()
-{
-    static const juce::StringArray layout{Param::parameterType, Param::midiChannel, Param::ccNumber,
-                                          Param::minValue,      Param::maxValue,    Param::toMidiDin,
-                                          Param::nrpnMsb,       Param::nrpnLsb,     Param::nrpnValue};
-    return layout;
+    // The to-DIN flag comes before the NRPN bytes in the record, and the NRPN MSB before the LSB.
+    static const ParameterTable table (
+        {
+            {Param::parameterType, 3, defaultMinimum, defaultInitialValue, 0},
+            {Param::midiChannel, 32, defaultMinimum, defaultInitialValue, 1},
+            {Param::ccNumber, defaultMaximum, defaultMinimum, defaultInitialValue, 2},
+            {Param::minValue, defaultMaximum, defaultMinimum, defaultInitialValue, 3},
+            {Param::maxValue, defaultMaximum, defaultMinimum, defaultInitialValue, 4},
+            {Param::nrpnLsb, defaultMaximum, defaultMinimum, defaultInitialValue, 7},
+            {Param::nrpnMsb, defaultMaximum, defaultMinimum, defaultInitialValue, 6},
+            {Param::nrpnValue, defaultMaximum, defaultMinimum, defaultInitialValue, 8},
+            {Param::toMidiDin, 1, defaultMinimum, defaultInitialValue, 5},
+        },
+        recordSize);
+    return table;
 }
-} // namespace
 
 VexoKnob::VexoKnob()
 {
-    addParameter (Param::parameterType, 3, defaultMinimum, defaultInitialValue);
-    addParameter (Param::midiChannel, 32, defaultMinimum, defaultInitialValue);
-    addParameter (Param::ccNumber, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::minValue, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::maxValue, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::nrpnLsb, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::nrpnMsb, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::nrpnValue, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::toMidiDin, 1, defaultMinimum, defaultInitialValue);
+    declareParameters (getParameterTable());
 }
 
 juce::String VexoKnob::getTypeName() const
@@ -34,15 +31,15 @@ juce::String VexoKnob::getTypeName() const
 
 juce::Array<juce::uint8> VexoKnob::toBytes() const
 {
-    return layoutToBytes (recordLayout());
+    return recordToBytes();
 }
 
 bool VexoKnob::validateBytes (const juce::Array<juce::uint8>& bytes) const
 {
-    return layoutAccepts (recordLayout(), bytes);
+    return recordAccepts (bytes);
 }
 
 bool VexoKnob::fromBytes (const juce::Array<juce::uint8>& bytes)
 {
-    return loadLayout (recordLayout(), bytes);
+    return recordLoad (bytes);
 }

@@ -1,33 +1,28 @@
 #include "model/VexoPad.h"
 
-namespace
+const ParameterTable& VexoPad::getParameterTable()
 {
-using Param = VexoPad::Param;
-
-// The parameter held by each byte of the record; an empty name is a fixed zero byte.
-const juce::StringArray& recordLayout()
-{
-    static const juce::StringArray layout{Param::parameterType, Param::midiChannel,    Param::midiNote,
-                                          Param::toMidiDin,     Param::noteToggleMode, Param::aftertouchType,
-                                          Param::programNumber, Param::programMsb,     Param::programLsb,
-                                          Param::colorOff,      Param::colorOn};
-    return layout;
+    static const ParameterTable table (
+        {
+            {Param::parameterType, defaultMaximum, defaultMinimum, defaultInitialValue, 0},
+            {Param::midiChannel, defaultMaximum, defaultMinimum, defaultInitialValue, 1},
+            {Param::midiNote, defaultMaximum, defaultMinimum, defaultInitialValue, 2},
+            {Param::noteToggleMode, defaultMaximum, defaultMinimum, defaultInitialValue, 4},
+            {Param::programNumber, defaultMaximum, defaultMinimum, defaultInitialValue, 6},
+            {Param::programMsb, defaultMaximum, defaultMinimum, defaultInitialValue, 7},
+            {Param::programLsb, defaultMaximum, defaultMinimum, defaultInitialValue, 8},
+            {Param::aftertouchType, defaultMaximum, defaultMinimum, defaultInitialValue, 5},
+            {Param::colorOff, 17, defaultMinimum, defaultInitialValue, 9},
+            {Param::colorOn, 17, defaultMinimum, defaultInitialValue, 10},
+            {Param::toMidiDin, 1, defaultMinimum, defaultInitialValue, 3},
+        },
+        recordSize);
+    return table;
 }
-} // namespace
 
 VexoPad::VexoPad()
 {
-    addParameter (Param::parameterType, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::midiChannel, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::midiNote, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::noteToggleMode, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::programNumber, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::programMsb, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::programLsb, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::aftertouchType, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::colorOff, 17, defaultMinimum, defaultInitialValue);
-    addParameter (Param::colorOn, 17, defaultMinimum, defaultInitialValue);
-    addParameter (Param::toMidiDin, 1, defaultMinimum, defaultInitialValue);
+    declareParameters (getParameterTable());
 }
 
 juce::String VexoPad::getTypeName() const
@@ -37,15 +32,15 @@ juce::String VexoPad::getTypeName() const
 
 juce::Array<juce::uint8> VexoPad::toBytes() const
 {
-    return layoutToBytes (recordLayout());
+    return recordToBytes();
 }
 
 bool VexoPad::validateBytes (const juce::Array<juce::uint8>& bytes) const
 {
-    return layoutAccepts (recordLayout(), bytes);
+    return recordAccepts (bytes);
 }
 
 bool VexoPad::fromBytes (const juce::Array<juce::uint8>& bytes)
 {
-    return loadLayout (recordLayout(), bytes);
+    return recordLoad (bytes);
 }

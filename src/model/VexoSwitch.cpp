@@ -1,43 +1,30 @@
 #include "model/VexoSwitch.h"
 
-namespace
+const ParameterTable& VexoSwitch::getParameterTable()
 {
-using Param = VexoSwitch::Param;
-
-// The parameter held by each byte of the record; an empty name is a fixed zero byte.
-const juce::StringArray& recordLayout()
-{
-    static const juce::StringArray layout{Param::parameterType,
-                                          Param::midiChannel,
-                                          Param::midiCc,
-                                          Param::switchMode,
-                                          Param::programNumber,
-                                          Param::programMsb,
-                                          Param::programLsb,
-                                          Param::toMidiDin,
-                                          Param::midiNote,
-                                          Param::noteVelocity,
-                                          "",
-                                          Param::key1,
-                                          Param::key2};
-    return layout;
+    // Byte 10 is fixed: written as 0x00, never read.
+    static const ParameterTable table (
+        {
+            {Param::parameterType, 4, defaultMinimum, defaultInitialValue, 0},
+            {Param::midiChannel, 32, defaultMinimum, defaultInitialValue, 1},
+            {Param::midiCc, defaultMaximum, defaultMinimum, defaultInitialValue, 2},
+            {Param::switchMode, 2, defaultMinimum, defaultInitialValue, 3},
+            {Param::programNumber, defaultMaximum, defaultMinimum, defaultInitialValue, 4},
+            {Param::programMsb, defaultMaximum, defaultMinimum, defaultInitialValue, 5},
+            {Param::programLsb, defaultMaximum, defaultMinimum, defaultInitialValue, 6},
+            {Param::toMidiDin, 1, defaultMinimum, defaultInitialValue, 7},
+            {Param::midiNote, defaultMaximum, defaultMinimum, defaultInitialValue, 8},
+            {Param::noteVelocity, defaultMaximum, defaultMinimum, defaultInitialValue, 9},
+            {Param::key1, 82, defaultMinimum, defaultInitialValue, 11},
+            {Param::key2, 14, defaultMinimum, defaultInitialValue, 12},
+        },
+        recordSize);
+    return table;
 }
-} // namespace
 
 VexoSwitch::VexoSwitch()
 {
-    addParameter (Param::parameterType, 4, defaultMinimum, defaultInitialValue);
-    addParameter (Param::midiChannel, 32, defaultMinimum, defaultInitialValue);
-    addParameter (Param::midiCc, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::switchMode, 2, defaultMinimum, defaultInitialValue);
-    addParameter (Param::programNumber, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::programMsb, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::programLsb, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::toMidiDin, 1, defaultMinimum, defaultInitialValue);
-    addParameter (Param::midiNote, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::noteVelocity, defaultMaximum, defaultMinimum, defaultInitialValue);
-    addParameter (Param::key1, 82, defaultMinimum, defaultInitialValue);
-    addParameter (Param::key2, 14, defaultMinimum, defaultInitialValue);
+    declareParameters (getParameterTable());
 }
 
 juce::String VexoSwitch::getTypeName() const
@@ -47,15 +34,15 @@ juce::String VexoSwitch::getTypeName() const
 
 juce::Array<juce::uint8> VexoSwitch::toBytes() const
 {
-    return layoutToBytes (recordLayout());
+    return recordToBytes();
 }
 
 bool VexoSwitch::validateBytes (const juce::Array<juce::uint8>& bytes) const
 {
-    return layoutAccepts (recordLayout(), bytes);
+    return recordAccepts (bytes);
 }
 
 bool VexoSwitch::fromBytes (const juce::Array<juce::uint8>& bytes)
 {
-    return loadLayout (recordLayout(), bytes);
+    return recordLoad (bytes);
 }

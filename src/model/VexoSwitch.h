@@ -31,6 +31,9 @@ public:
     VexoSwitch();
     ~VexoSwitch() override = default;
 
+    // The parameters in declaration order, with their ranges and places in the record.
+    static const ParameterTable& getParameterTable();
+
     juce::String getTypeName() const override;
     juce::Array<juce::uint8> toBytes() const override;
     bool validateBytes (const juce::Array<juce::uint8>& bytes) const override;

@@ -1,6 +1,7 @@
 #include "EngineTestSupport.h"
 
 #include "engine/FactoryPreset.h"
+#include "model/RandomBlocks.h"
 #include "model/VexoBEditorPreset.h"
 
 #include <sys/stat.h>
@@ -159,4 +160,30 @@ TEST_F (PresetFiles, CheckAndLoadFromAWorkerThread)
     EXPECT_TRUE (checked);
     EXPECT_EQ (results.opens[0], VexoEditorEngine::fileLoaded);
     EXPECT_EQ (dynamic_cast<VexoEditorPreset*> (preset.get())->getName(), "Generic ");
+}
+
+// The check looks at the block without making a preset; it must answer as a new preset would, and
+// the loader must agree with it.
+TEST_F (PresetFiles, CheckAnswersAsANewPresetWouldForManyBlocks)
+{
+    random_blocks::Generator random (31);
+    const auto layout = random_blocks::presetLayout (true);
+    const auto frame = validDump();
+    int accepted = 0;
+
+    for (int i = 0; i < 300; ++i)
+    {
+        const auto block = random_blocks::mixedRecord (layout, random);
+        Bytes dump (frame.begin(), frame.begin() + VexoSysEx::dumpHeaderSize);
+        dump.insert (dump.end(), block.begin(), block.end());
+        dump.insert (dump.end(), frame.end() - 25, frame.end());
+        const auto f = fileWith ("random.vexob", dump);
+
+        const bool expected = dump.size() == frame.size() && engine->createPreset()->validateBytes (block);
+        ASSERT_EQ (engine->checkPresetFile (f), expected) << "block " << i;
+        ASSERT_EQ (open (f).first, expected ? VexoEditorEngine::fileLoaded : VexoEditorEngine::fileInvalid)
+            << "block " << i;
+        accepted += expected;
+    }
+    EXPECT_GT (accepted, 50);
 }

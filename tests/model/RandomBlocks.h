@@ -256,10 +256,10 @@ inline juce::Array<juce::uint8> mixedRecord (const Layout& layout, Generator& ra
     {
         for (int n = random.between (1, 4); n > 0; --n)
         {
-            // One draw after the other in a fixed order: the order in which a call's arguments
-            // are worked out is the compiler's own, and the recorded answers follow this one.
-            const auto value = (juce::uint8)random.between (0, 255);
-            bytes.set (random.between (0, bytes.size() - 1), value);
+            // One draw per statement: the order in which a call's arguments are worked out is the
+            // compiler's choice, and the blocks must be the same with every compiler.
+            const int offset = random.between (0, bytes.size() - 1);
+            bytes.set (offset, (juce::uint8)random.between (0, 255));
         }
         return bytes;
     }

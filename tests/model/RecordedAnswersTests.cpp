@@ -106,6 +106,28 @@ void editThroughBoundValues (MEditorControl& control, Generator& random)
     }
 }
 
+// What code holding a parameter's data may do to it: widen or narrow its range, or point its value
+// somewhere else altogether. The model must keep answering by that data.
+void editThroughParameterData (MEditorControl& control, Generator& random)
+{
+    const auto names = control.getParameterNames();
+    auto data = control.getParameterData (names[random.between (0, names.size() - 1)]);
+    switch (random.between (0, 3))
+    {
+        case 0:
+            data->max = (int)data->max.getValue() + random.between (-3, 40);
+            break;
+        case 1:
+            data->min = (int)data->min.getValue() + random.between (-5, 2);
+            break;
+        case 2:
+            data->value.referTo (juce::Value (juce::var (random.between (0, 127))));
+            break;
+        default:
+            break; // only looked at
+    }
+}
+
 void editName (VexoEditorPreset& preset, Generator& random)
 {
     juce::Value field;
@@ -137,18 +159,22 @@ std::vector<MEditorControl*> controlsOf (VexoAEditorPreset& preset)
     return controls;
 }
 
-void editPreset (VexoAEditorPreset& preset, Generator& random)
+void editPreset (VexoAEditorPreset& preset, Generator& random, bool openParameters)
 {
     const auto controls = controlsOf (preset);
     for (int n = random.between (1, 3); n > 0; --n)
         editThroughBoundValues (*controls[(size_t)random.between (0, (int)controls.size() - 1)], random);
+    if (openParameters)
+        for (int n = random.between (1, 4); n > 0; --n)
+            editThroughParameterData (*controls[(size_t)random.between (0, (int)controls.size() - 1)],
+                                      random);
     if (random.chance (30))
         editName (preset, random);
 }
 
 // A fixed sequence of blocks given to one preset, whose state carries from block to block.
 std::vector<std::string> presetAnswers (VexoAEditorPreset& preset, const Layout& layout, int count,
-                                        std::uint64_t seed)
+                                        std::uint64_t seed, bool openParameters)
 {
     Generator random (seed);
     std::vector<std::string> answers;
@@ -156,7 +182,7 @@ std::vector<std::string> presetAnswers (VexoAEditorPreset& preset, const Layout&
     for (int i = 0; i < count; ++i)
     {
         if (random.chance (12))
-            editPreset (preset, random);
+            editPreset (preset, random, openParameters);
 
         const auto block = random_blocks::mixedRecord (layout, random);
         Hash hash;
@@ -179,6 +205,8 @@ std::vector<std::string> controlAnswers (MEditorControl& control, const Layout& 
     {
         if (random.chance (12))
             editThroughBoundValues (control, random);
+        if (random.chance (3))
+            editThroughParameterData (control, random);
 
         const auto record = random_blocks::mixedRecord (layout, random);
         Hash hash;
@@ -240,7 +268,7 @@ std::vector<std::string> notificationAnswers (int count, std::uint64_t seed)
     {
         if (random.chance (25))
         {
-            editPreset (*preset, random);
+            editPreset (*preset, random, false);
             deliverPendingNotifications();
         }
 
@@ -292,13 +320,19 @@ std::vector<Series> everySeries()
          []
          {
              VexoBEditorPreset::Ptr preset = new VexoBEditorPreset();
-             return presetAnswers (*preset, random_blocks::presetLayout (true), 2000, 1);
+             return presetAnswers (*preset, random_blocks::presetLayout (true), 2000, 1, false);
+         }},
+        {"second-model presets, parameters opened",
+         []
+         {
+             VexoBEditorPreset::Ptr preset = new VexoBEditorPreset();
+             return presetAnswers (*preset, random_blocks::presetLayout (true), 1000, 11, true);
          }},
         {"first-model presets",
          []
          {
              VexoAEditorPreset::Ptr preset = new VexoAEditorPreset();
-             return presetAnswers (*preset, random_blocks::presetLayout (false), 300, 2);
+             return presetAnswers (*preset, random_blocks::presetLayout (false), 300, 2, true);
          }},
         {"pads", ofControl ([] { return VexoPad::Ptr (new VexoPad()); }, random_blocks::padLayout(), 3)},
         {"knobs", ofControl ([] { return VexoKnob::Ptr (new VexoKnob()); }, random_blocks::knobLayout(), 4)},
