@@ -13,7 +13,6 @@
 #include <benchmark/benchmark.h>
 
 #if JUCE_LINUX || JUCE_BSD
-#include <dlfcn.h>
 #endif
 
 namespace
@@ -164,23 +163,3 @@ void readThirtyOneDroppedFiles (benchmark::State& state)
 BENCHMARK (loadFromHardwarePass)->Unit (benchmark::kMillisecond)->UseRealTime();
 BENCHMARK (sendMultipleOfEverySlot)->Unit (benchmark::kMillisecond)->UseRealTime();
 BENCHMARK (readThirtyOneDroppedFiles)->Unit (benchmark::kMillisecond)->UseRealTime();
-
-int main (int argc, char** argv)
-{
-#if JUCE_LINUX || JUCE_BSD
-    // As a program made by JUCE does (and the test programs): X errors about window-manager
-    // properties that a bare X server lacks are ignored, not fatal.
-    if (auto* x11 = ::dlopen ("libX11.so.6", RTLD_LAZY))
-    {
-        using Handler = int (*) (void*, void*);
-        using SetHandler = Handler (*) (Handler);
-        if (auto setHandler = reinterpret_cast<SetHandler> (::dlsym (x11, "XSetErrorHandler")))
-            setHandler ([] (void*, void*) { return 0; });
-    }
-#endif
-    juce::ScopedJuceInitialiser_GUI juce;
-    benchmark::Initialize (&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -9,7 +9,6 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #if JUCE_LINUX || JUCE_BSD
-#include <dlfcn.h>
 #endif
 
 namespace
@@ -136,30 +135,3 @@ void scrollByWheelSteps (benchmark::State& state)
 }
 BENCHMARK (scrollByWheelSteps)->Unit (benchmark::kMillisecond);
 } // namespace
-
-#if JUCE_LINUX || JUCE_BSD
-// As a program made by JUCE does, ignore the X errors that window-manager properties missing on a
-// bare X server raise; the default handler would end the process.
-static void ignoreXErrorsLikeTheProgram()
-{
-    auto* x11 = ::dlopen ("libX11.so.6", RTLD_LAZY);
-    if (x11 == nullptr)
-        return;
-    using Handler = int (*) (void*, void*);
-    using SetHandler = Handler (*) (Handler);
-    if (auto setHandler = reinterpret_cast<SetHandler> (::dlsym (x11, "XSetErrorHandler")))
-        setHandler ([] (void*, void*) { return 0; });
-}
-#endif
-
-int main (int argc, char** argv)
-{
-#if JUCE_LINUX || JUCE_BSD
-    ignoreXErrorsLikeTheProgram();
-#endif
-    juce::ScopedJuceInitialiser_GUI gui;
-    benchmark::Initialize (&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

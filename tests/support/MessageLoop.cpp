@@ -11,8 +11,8 @@ void pumpMessages (int milliseconds)
 
 bool pumpUntil (const std::function<bool()>& condition, int timeoutMilliseconds)
 {
-    const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMilliseconds;
-    while (! condition())
+    const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32)timeoutMilliseconds;
+    while (!condition())
     {
         if (juce::Time::getMillisecondCounter() >= deadline)
             return condition();
