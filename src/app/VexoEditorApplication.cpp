@@ -70,6 +70,10 @@ void VexoEditorApplication::shutdown()
     // The menu model stops watching the command manager as it goes, so it must go first.
     menuModel = nullptr;
     commandManager = nullptr;
+
+    // A drag's picture fades out on its own window after a drop; ended by the framework only once
+    // the display is closed, it would free its window on a display that is gone.
+    juce::Desktop::getInstance().getAnimator().cancelAllAnimations (false);
 }
 
 void VexoEditorApplication::anotherInstanceStarted (const juce::String& commandLine)
