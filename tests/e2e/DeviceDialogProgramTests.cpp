@@ -18,18 +18,6 @@ constexpr int loadFromHardwareItem = 5, sendToHardwareItem = 6, sendMultiplePres
 class DeviceDialogsProgram : public ProgramTest
 {
 protected:
-    juce::File savePreset (const juce::String& fileName, const juce::String& presetName)
-    {
-        MidiManager::Ptr midi (new MidiManager (std::make_shared<VirtualMidiPortSystem>()));
-        VexoBEditorEngine::Ptr engine (new VexoBEditorEngine (midi));
-        auto preset = engine->createFactoryPreset();
-        auto* named = dynamic_cast<VexoEditorPreset*> (preset.get());
-        EXPECT_TRUE (named != nullptr && named->setName (presetName));
-        const auto file = folder.getChildFile (fileName);
-        engine->savePresetFile (file, preset);
-        return file;
-    }
-
     // A click on the main window's editor first: it takes the keyboard focus back from a dialog,
     // for the menu to get the keys, and moves the pointer off the menu bar, where the last menu
     // was opened (a move to where the pointer already is never ends).

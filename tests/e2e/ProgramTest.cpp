@@ -1,5 +1,9 @@
 #include "ProgramTest.h"
 
+#include "engine/VexoBEditorEngine.h"
+#include "model/VexoEditorPreset.h"
+#include "simulation/VirtualMidiPortSystem.h"
+
 #include <iostream>
 
 void ProgramTest::SetUp()
@@ -35,4 +39,20 @@ void ProgramTest::quitAnsweringNo (const juce::String& mainWindowTitle)
     const auto ended = [this] { return !program.isRunning(); };
     ASSERT_TRUE (screen::pressKeysUntil ("Save Document", "n", ended)) << "the program did not end";
     EXPECT_EQ (program.waitForExit(), 0);
+}
+
+juce::File ProgramTest::savePreset (const juce::String& fileName, const juce::String& presetName)
+{
+    MidiManager::Ptr midi (new MidiManager (std::make_shared<VirtualMidiPortSystem>()));
+    VexoBEditorEngine::Ptr engine (new VexoBEditorEngine (midi));
+    auto preset = engine->createFactoryPreset();
+    if (presetName.isNotEmpty())
+    {
+        auto* named = dynamic_cast<VexoEditorPreset*> (preset.get());
+        EXPECT_TRUE (named != nullptr && named->setName (presetName));
+    }
+
+    const auto file = folder.getChildFile (fileName);
+    engine->savePresetFile (file, preset);
+    return file;
 }

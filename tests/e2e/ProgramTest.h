@@ -18,6 +18,10 @@ protected:
     // of the one window.
     void quitAnsweringNo (const juce::String& mainWindowTitle);
 
+    // A preset file in the test's folder, written by the engine's own save: the factory preset,
+    // renamed when a name is given.
+    juce::File savePreset (const juce::String& fileName, const juce::String& presetName = {});
+
     juce::File folder;
     RunningProgram program;
 };

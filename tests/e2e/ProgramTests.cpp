@@ -10,20 +10,6 @@ namespace
 class Program : public ProgramTest
 {
 protected:
-    // A preset file written by the engine's own save.
-    juce::File savePreset (const juce::String& fileName, const juce::String& presetName)
-    {
-        MidiManager::Ptr midi (new MidiManager (std::make_shared<VirtualMidiPortSystem>()));
-        VexoBEditorEngine::Ptr engine (new VexoBEditorEngine (midi));
-        auto preset = engine->createFactoryPreset();
-        auto* named = dynamic_cast<VexoEditorPreset*> (preset.get());
-        EXPECT_TRUE (named != nullptr && named->setName (presetName));
-
-        const auto file = folder.getChildFile (fileName);
-        engine->savePresetFile (file, preset);
-        return file;
-    }
-
     static bool isPresetFile (const juce::File& file)
     {
         MidiManager::Ptr midi (new MidiManager (std::make_shared<VirtualMidiPortSystem>()));

@@ -9,19 +9,7 @@
 // mouse and the keyboard, and saved with the preset.
 namespace
 {
-class SequencerProgram : public ProgramTest
-{
-protected:
-    juce::File savePreset (const juce::String& fileName)
-    {
-        MidiManager::Ptr midi (new MidiManager (std::make_shared<VirtualMidiPortSystem>()));
-        VexoBEditorEngine::Ptr engine (new VexoBEditorEngine (midi));
-        auto preset = engine->createFactoryPreset();
-        const auto file = folder.getChildFile (fileName);
-        engine->savePresetFile (file, preset);
-        return file;
-    }
-};
+using SequencerProgram = ProgramTest;
 
 // Where the sequencer's bytes begin in a preset file: after the 8-byte message header.
 constexpr int sequencerInFile = 8 + VexoBEditorPreset::sequencerOffset;
