@@ -49,6 +49,19 @@ void GlobalSettingsWindow::buttonClicked (juce::Button* button)
 
     const auto name = button->getName();
 
+    // Sending to no port changes nothing on the device and the engine reports nothing: without
+    // this the user would be left thinking the settings had gone (or were being asked for).
+    if ((name == UiText::sendButton || name == UiText::revertButton || name == UiText::getButton) &&
+        !canReachDevice (name == UiText::getButton))
+    {
+        if (auto* services = ApplicationServices::get())
+        {
+            services->showMidiSetupWindow();
+            services->showMessage (UiText::midiDeviceNotFound);
+        }
+        return;
+    }
+
     if (name == UiText::sendButton)
         sendGlobalSettings();
     else if (name == UiText::revertButton)
@@ -106,6 +119,13 @@ void GlobalSettingsWindow::revertGlobalSettings()
     }
 
     engine->sendGlobalSettings (savedSettings);
+}
+
+bool GlobalSettingsWindow::canReachDevice (bool needsReply) const
+{
+    auto manager = engine != nullptr ? engine->getMidiManager() : nullptr;
+    return manager != nullptr && manager->getNumOpenOutputs() > 0 &&
+           (!needsReply || manager->getNumOpenInputs() > 0);
 }
 
 VexoGlobalSettings::Ptr GlobalSettingsWindow::copyReportedSettings() const

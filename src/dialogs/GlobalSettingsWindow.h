@@ -47,6 +47,8 @@ private:
     // A copy of the engine's settings as the device last reported them.
     VexoGlobalSettings::Ptr copyReportedSettings() const;
     void tellUser (const juce::String& text) const;
+    // An open output, and an open input too when a reply is what the user waits for.
+    bool canReachDevice (bool needsReply) const;
 
     GlobalSettingsComponent::Ptr content;
     VexoGlobalSettings::Ptr savedSettings;

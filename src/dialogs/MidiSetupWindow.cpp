@@ -70,13 +70,17 @@ void MidiSetupWindow::applySelectedPorts()
     manager->closeAllOutputs();
     manager->closeAllInputs();
 
+    const auto input = panel->getSelectedInputName();
+    const auto output = panel->getSelectedOutputName();
+
     // The ports chosen now replace every earlier choice, also ports that vanished before and wait
     // for their devices: those would otherwise be opened again beside the new ones on their return.
-    manager->forgetLostPorts();
+    // A chosen port that is itself away goes on waiting, so that its device opens when it is back.
+    manager->forgetLostPorts (input, output);
 
     // An empty selection stands for no port in that direction.
-    if (const auto input = panel->getSelectedInputName(); input.isNotEmpty())
+    if (input.isNotEmpty())
         manager->openInput (input);
-    if (const auto output = panel->getSelectedOutputName(); output.isNotEmpty())
+    if (output.isNotEmpty())
         manager->openOutput (output);
 }

@@ -254,11 +254,11 @@ juce::StringArray MidiManager::getLostOutputNames() const
     return lostOutputNames;
 }
 
-void MidiManager::forgetLostPorts()
+void MidiManager::forgetLostPorts (const juce::String& keptInput, const juce::String& keptOutput)
 {
     const juce::ScopedLock sl (lock);
-    lostInputNames.clear();
-    lostOutputNames.clear();
+    lostInputNames.strings.removeIf ([&] (const juce::String& name) { return name != keptInput; });
+    lostOutputNames.strings.removeIf ([&] (const juce::String& name) { return name != keptOutput; });
 }
 
 void MidiManager::sendMessage (const juce::MidiMessage& message)

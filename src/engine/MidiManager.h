@@ -77,8 +77,9 @@ public:
     juce::StringArray getLostOutputNames() const;
 
     // Stops waiting for the vanished ports: a new choice of ports replaces them, and they must not
-    // come back beside it when their devices return.
-    void forgetLostPorts();
+    // come back beside it when their devices return. A port of the new choice that is itself away
+    // is still waited for.
+    void forgetLostPorts (const juce::String& keptInput = {}, const juce::String& keptOutput = {});
 
     // Each collects the names of one kind of device change and delivers them on the message thread.
     class DeviceChangeUpdater;

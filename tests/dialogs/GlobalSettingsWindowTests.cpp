@@ -2,6 +2,7 @@
 #include "dialogs/VexoAGlobalSettingsComponent.h"
 #include "support/FakeApplicationServices.h"
 #include "support/MessageLoop.h"
+#include "text/UiText.h"
 
 #include <gtest/gtest.h>
 
@@ -345,6 +346,51 @@ TEST_F (GlobalSettings, RevertBeforeTheDeviceAnsweredSendsNothing)
     ASSERT_EQ (services.messages.size(), 1);
     EXPECT_EQ (services.messages[0], GlobalSettingsWindow::nothingToRevertTo);
     EXPECT_EQ (window->getSavedSettings(), nullptr);
+}
+
+// With the device gone the buttons can reach nothing: each says so, as a failed send does, and
+// changes nothing, so that a later Revert still goes back to what the device had before the last
+// Send that reached it.
+TEST_F (GlobalSettings, ButtonsWithoutTheDeviceSayItIsNotFoundAndChangeNothing)
+{
+    setOnDevice (someDevice);
+    open();
+    ASSERT_TRUE (answered (someDevice));
+    choose (PadGainIndex, 3);
+    EXPECT_EQ (press (content->getSendButton()), 20);
+    settle();
+    auto* saved = window->getSavedSettings();
+    ASSERT_NE (saved, nullptr);
+
+    device().unplug();
+    ASSERT_TRUE (pumpUntil ([&] { return services.midiManager->getNumOpenOutputs() == 0; }));
+
+    choose (PadGainIndex, 7);
+    for (auto* button : {&content->getSendButton(), &content->getRevertButton(), &content->getGetButton()})
+    {
+        const auto before = services.messages.size();
+        const auto setupShown = services.midiSetupShown;
+        window->buttonClicked (button);
+        ASSERT_EQ (services.messages.size(), before + 1) << button->getName();
+        EXPECT_EQ (services.messages[before], UiText::midiDeviceNotFound) << button->getName();
+        EXPECT_EQ (services.midiSetupShown, setupShown + 1) << button->getName();
+    }
+    EXPECT_EQ (window->getSavedSettings(), saved);
+
+    // The device back: Revert sends what it had before the Send that reached it.
+    device().replug();
+    ASSERT_TRUE (pumpUntil ([&] { return services.midiManager->getNumOpenOutputs() == 1; }));
+    EXPECT_EQ (press (content->getRevertButton()), 20);
+    EXPECT_TRUE (pumpUntil ([&] { return onDevice() == someDevice; }));
+
+    // Without an input the device can still be set, but its answer to Get would never arrive.
+    services.midiManager->closeAllInputs();
+    const auto before = services.messages.size();
+    EXPECT_EQ (press (content->getGetButton()), 0);
+    ASSERT_EQ (services.messages.size(), before + 1);
+    EXPECT_EQ (services.messages[before], UiText::midiDeviceNotFound);
+    EXPECT_EQ (press (content->getSendButton()), 20);
+    EXPECT_EQ (services.messages.size(), before + 1);
 }
 
 TEST_F (GlobalSettings, WindowIsCentredAtItsOwnSize)

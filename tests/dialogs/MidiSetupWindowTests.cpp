@@ -284,6 +284,39 @@ TEST_F (MidiSetup, PortsChosenWhileAnotherWasAwayStayTheOnlyOnesOpen)
     EXPECT_TRUE (pumpUntil ([this] { return manager->isInputOpen ("Pads In"); }));
 }
 
+// The device pulled out while the dialog shows it chosen, and OK pressed before it is back: it is
+// still the user's choice, so its return opens it again, as it would have without the dialog.
+TEST_F (MidiSetup, APortChosenWhileItsDeviceIsAwayOpensWhenItReturns)
+{
+    manager->openInput ("Remote");
+    manager->openOutput ("Remote");
+    manager->openInput ("Pads In");
+    open();
+    ASSERT_EQ (panel().getSelectedInputName(), "Remote");
+    ASSERT_EQ (panel().getSelectedOutputName(), "Remote");
+
+    for (const auto& name : {"Remote", "Pads In"})
+        system->setDevicePresent (inputIds[name], false);
+    system->setDevicePresent (outputIds["Remote"], false);
+    ASSERT_TRUE (
+        pumpUntil ([this] { return manager->getNumOpenInputs() + manager->getNumOpenOutputs() == 0; }));
+
+    click (panel().getOkButton());
+    EXPECT_EQ (manager->getNumOpenInputs() + manager->getNumOpenOutputs(), 0);
+
+    for (const auto& name : {"Remote", "Pads In"})
+        system->setDevicePresent (inputIds[name], true);
+    system->setDevicePresent (outputIds["Remote"], true);
+    EXPECT_TRUE (pumpUntil (
+        [this]
+        {
+            return manager->getOpenInputNames() == juce::StringArray ("Remote") &&
+                   manager->getOpenOutputNames() == juce::StringArray ("Remote");
+        }));
+    pumpMessages (30);
+    EXPECT_EQ (manager->getOpenInputNames(), juce::StringArray ("Remote")) << "only the port chosen";
+}
+
 TEST_F (MidiSetup, APortThatVanishedSinceTheListsWereFilledOpensNothing)
 {
     manager->openInput ("Remote");
