@@ -111,8 +111,40 @@ bool MainWindow::saveAs()
     return written;
 }
 
+namespace
+{
+// Collected first: ending an edit tells the field's listeners, which may change what is shown.
+void collectEditedLabels (juce::Component& parent,
+                          juce::Array<juce::Component::SafePointer<juce::Label>>& found)
+{
+    for (auto* child : parent.getChildren())
+    {
+        if (auto* label = dynamic_cast<juce::Label*> (child); label != nullptr && label->isBeingEdited())
+            found.add (label);
+        else
+            collectEditedLabels (*child, found);
+    }
+}
+} // namespace
+
+void MainWindow::finishEditsInProgress()
+{
+    // A number typed into a field reaches the preset only once its edit ends, and a save question
+    // or a file chooser, being modal, does not end it: the field goes on showing what was typed.
+    // What is written must be what the user sees, here and in this window's step sequence.
+    juce::Array<juce::Component::SafePointer<juce::Label>> edited;
+    collectEditedLabels (*this, edited);
+    if (auto* sequencer = sequencerWindow.get())
+        collectEditedLabels (*sequencer, edited);
+
+    for (auto& label : edited)
+        if (label != nullptr)
+            label->hideEditor (false);
+}
+
 bool MainWindow::writeTo (const juce::File& file)
 {
+    finishEditsInProgress();
     engine->savePresetFile (file, preset);
 
     // The engine writes at once but reports only later, and a window about to close, or to load

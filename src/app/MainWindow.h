@@ -70,6 +70,7 @@ private:
     void setDisplayName (const juce::String& name);
     void belongTo (const juce::File& file);
     bool writeTo (const juce::File& file);
+    void finishEditsInProgress();
 
     // Made on first use, hidden by its close button, released with this window.
     ToolWindowHolder<SequencerWindow> sequencerWindow;

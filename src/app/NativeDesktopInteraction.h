@@ -2,10 +2,23 @@
 
 #include "services/DesktopInteraction.h"
 
+#include <memory>
+#include <vector>
+
+namespace juce
+{
+class FileChooser;
+}
+
 // The desktop's own boxes and choosers (JUCE's where the platform has none).
 class NativeDesktopInteraction final : public DesktopInteraction
 {
 public:
+    NativeDesktopInteraction();
+
+    // Closes any chooser still open, as when the program quits with one up.
+    ~NativeDesktopInteraction() override;
+
     void showWarningAsync (const juce::String& title, const juce::String& text) override;
     void showNotice (const juce::String& title, const juce::String& text) override;
     SaveAnswer askYesNoCancel (const juce::String& title, const juce::String& text) override;
@@ -14,4 +27,10 @@ public:
     void chooseFileToOpenAsync (const juce::String& title, const juce::String& pattern,
                                 std::function<void (const juce::File&)> onChosen) override;
     bool openWithSystem (const juce::File& document) override;
+
+private:
+    // The choosers that return at once, each kept until it has answered.
+    std::vector<std::shared_ptr<juce::FileChooser>> openChoosers;
+
+    JUCE_DECLARE_NON_COPYABLE (NativeDesktopInteraction)
 };

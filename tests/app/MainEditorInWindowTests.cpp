@@ -2,6 +2,9 @@
 #include "editor/MainContentComponent.h"
 #include "model/VexoBEditorPreset.h"
 #include "text/UiText.h"
+#include "widgets/NumberBoxComponent.h"
+
+#include <functional>
 
 // The editor as the application puts it into its main windows.
 namespace
@@ -105,4 +108,60 @@ TEST_F (MainEditorInWindow, ClosingAWindowWithADragNoticePendingReachesNoEditor)
     ASSERT_EQ (numWindows(), 1);
     settle();
     EXPECT_EQ (dragPart.getNumListeners(), 0);
+}
+
+// A number typed into a field and not yet confirmed is what the window shows. Ctrl+S leaves the
+// field open, and so do the modal close question and file chooser: a save must still write the
+// number shown, or the file, and then the work, silently lose it.
+TEST_F (MainEditorInWindow, ANumberStillBeingTypedIsWhatTheSaveWrites)
+{
+    const auto file = writePresetFile ("Typed.vexob", "TYPED");
+    start (file.getFullPathName());
+    testing_support::pumpMessages (20);
+
+    const auto typeWithoutConfirming = [this] (const juce::String& text) -> juce::Label*
+    {
+        juce::Label* found = nullptr;
+        std::function<void (juce::Component&)> look = [&] (juce::Component& parent)
+        {
+            for (auto* child : parent.getChildren())
+            {
+                if (auto* box = dynamic_cast<NumberBoxComponent<int>*> (child);
+                    box != nullptr && box->getName() == "MIDI NOTE" && box->isShowing())
+                    found = box;
+                else
+                    look (*child);
+            }
+        };
+        look (*window (0));
+        if (found == nullptr)
+            return nullptr;
+
+        found->showEditor();
+        if (auto* editor = found->getCurrentTextEditor())
+            editor->setText (text, false);
+        return found;
+    };
+    const auto noteInFile = [&file]
+    {
+        const auto saved = contentOf (file);
+        return saved.getSize() == 3483u ? (int)static_cast<const juce::uint8*> (
+                                              saved.getData())[fileOffset (VexoAEditorPreset::padsOffset) + 2]
+                                        : -1;
+    };
+    ASSERT_EQ (noteInFile(), 36);
+
+    auto* box = typeWithoutConfirming ("64");
+    ASSERT_NE (box, nullptr);
+    ASSERT_TRUE (box->isBeingEdited());
+    EXPECT_TRUE (window (0)->perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::save)));
+    EXPECT_EQ (noteInFile(), 64);
+    EXPECT_EQ (controlsOf (window (0))->getPad (0)->getParameterInt (VexoPad::Param::midiNote), 64);
+
+    // Yes to the question of a quit writes what is shown before the window goes.
+    ASSERT_NE (typeWithoutConfirming ("70"), nullptr);
+    desktop->answers = {DesktopInteraction::SaveAnswer::yes};
+    app->systemRequestedQuit();
+    EXPECT_EQ (app->quitCount, 1);
+    EXPECT_EQ (noteInFile(), 70);
 }

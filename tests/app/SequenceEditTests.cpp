@@ -182,3 +182,28 @@ TEST_F (SequenceEdit, EditsReachTheSavedFileAndTheDumpSentToTheDevice)
         if (sent[i] != bytes[i])
             FAIL() << "the dump differs from the file at byte " << i;
 }
+
+// A velocity still being typed in the sequencer is part of what the user sees of the preset; the
+// main window's save writes it.
+TEST_F (SequenceEdit, AVelocityStillBeingTypedIsWhatTheMainWindowSaves)
+{
+    start();
+    auto* main = window (0);
+    openSequenceEditor (main);
+    auto* editor = editorOf (main);
+    ASSERT_NE (editor, nullptr);
+    testing_support::pumpMessages (20);
+
+    editor->getTable().selectRow (2);
+    auto& box = editor->getVelocityView().getStepEditor (9)->getNumberBox();
+    box.showEditor();
+    auto* typing = box.getCurrentTextEditor();
+    ASSERT_NE (typing, nullptr);
+    typing->setText ("77", false);
+    ASSERT_TRUE (box.isBeingEdited());
+
+    const auto file = folder.getChildFile ("Typed.vexob");
+    desktop->filesToSave = {file};
+    ASSERT_TRUE (main->saveAs());
+    EXPECT_EQ (stepInDump (contentOf (file), 2, 9), 77);
+}

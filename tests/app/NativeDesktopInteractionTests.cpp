@@ -1,0 +1,55 @@
+#include "app/NativeDesktopInteraction.h"
+#include "support/MessageLoop.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+int openModalBoxes()
+{
+    return juce::ModalComponentManager::getInstance()->getNumModalComponents();
+}
+} // namespace
+
+// The chooser that returns at once is the framework's own box where the desktop has none. It
+// answers once, and one still open when the program quits goes with the program's desktop, while
+// the framework is still there: left to the framework's shut-down, the box is freed as if it stood
+// alone, though it is part of its chooser, and the program crashes on its way out.
+TEST (NativeDesktopInteraction, AChooserThatReturnsAtOnceAnswersOnceOrGoesWithTheDesktop)
+{
+    if (juce::FileChooser::isPlatformDialogAvailable())
+        GTEST_SKIP() << "the desktop's own chooser runs outside the program";
+
+    auto desktop = std::make_unique<NativeDesktopInteraction>();
+    int answers = 0;
+    juce::File chosen ("/never/answered");
+    const auto launch = [&]
+    {
+        desktop->chooseFileToOpenAsync ("Select Preset file to load", "*.vexob",
+                                        [&] (const juce::File& file)
+                                        {
+                                            ++answers;
+                                            chosen = file;
+                                        });
+    };
+
+    launch();
+    testing_support::pumpMessages (10);
+    ASSERT_EQ (openModalBoxes(), 1);
+    juce::ModalComponentManager::getInstance()->getModalComponent (0)->exitModalState (0);
+    ASSERT_TRUE (testing_support::pumpUntil ([&] { return answers > 0; }, 3000));
+    testing_support::pumpMessages (10);
+    EXPECT_EQ (answers, 1);
+    EXPECT_EQ (chosen, juce::File()) << "a cancelled chooser answers with no file";
+    EXPECT_EQ (openModalBoxes(), 0);
+
+    launch();
+    testing_support::pumpMessages (10);
+    ASSERT_EQ (openModalBoxes(), 1);
+    desktop.reset();
+    EXPECT_EQ (openModalBoxes(), 0) << "the chooser stayed open after the desktop went";
+    testing_support::pumpMessages (10);
+    EXPECT_EQ (answers, 1) << "a chooser closed by the program's end does not answer";
+}
