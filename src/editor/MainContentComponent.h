@@ -100,8 +100,9 @@ private:
     juce::Image background;
 
     // A dropped drag's picture fades out in a window of its own. Where no compositor keeps what it
-    // covered, its last picture would stay on the editor until that spot happened to be drawn
-    // again, so the editor is drawn again once the picture has surely gone.
+    // covered, its last picture would stay on the window (the editor, and the menu bar above it)
+    // until that spot happened to be drawn again, so the whole window is drawn again once the
+    // picture has surely gone.
     struct RedrawAfterDrag : juce::Timer
     {
         static constexpr int delayMs = 400; // longer than the framework takes to remove the picture
@@ -112,7 +113,7 @@ private:
         void timerCallback() override
         {
             stopTimer();
-            editor.repaint();
+            editor.getTopLevelComponent()->repaint();
         }
         juce::Component& editor;
     };
