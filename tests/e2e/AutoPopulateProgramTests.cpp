@@ -1,8 +1,4 @@
 #include "ProgramTest.h"
-#include "engine/VexoBEditorEngine.h"
-#include "engine/VexoSysEx.h"
-#include "model/VexoBEditorPreset.h"
-#include "simulation/VirtualMidiPortSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -20,26 +16,6 @@ void clickAt (const juce::String& title, int x, int y)
 class AutoPopulateProgram : public ProgramTest
 {
 protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        midi = new MidiManager (std::make_shared<VirtualMidiPortSystem>());
-        engine = new VexoBEditorEngine (midi);
-    }
-
-    // The preset a file holds, or null.
-    VexoBEditorPreset::Ptr presetIn (const juce::File& file) const
-    {
-        juce::MemoryBlock data;
-        if (!file.loadFileAsData (data))
-            return nullptr;
-        const auto block =
-            VexoSysEx::extractDataBlock (static_cast<const juce::uint8*> (data.getData()),
-                                         (int)data.getSize(), engine->getMessageModel().dumpTrailer.size());
-        VexoBEditorPreset::Ptr preset = new VexoBEditorPreset();
-        return preset->fromBytes (block) ? preset : nullptr;
-    }
-
     static std::vector<int> notesOf (const VexoBEditorPreset& preset)
     {
         std::vector<int> notes;
@@ -47,16 +23,12 @@ protected:
             notes.push_back (preset.getPad (pad)->getParameterInt (VexoPad::Param::midiNote));
         return notes;
     }
-
-    MidiManager::Ptr midi;
-    VexoBEditorEngine::Ptr engine;
 };
 } // namespace
 
 TEST_F (AutoPopulateProgram, FillsPadNotesInAScaleOverTwoBanksAndSavesThem)
 {
-    const auto file = folder.getChildFile ("Fill.vexob");
-    engine->savePresetFile (file, engine->createFactoryPreset());
+    const auto file = savePreset ("Fill.vexob");
     const auto factory = presetIn (file);
     ASSERT_NE (factory, nullptr);
 

@@ -1,8 +1,4 @@
 #include "ProgramTest.h"
-#include "engine/VexoBEditorEngine.h"
-#include "engine/VexoSysEx.h"
-#include "model/VexoBEditorPreset.h"
-#include "simulation/VirtualMidiPortSystem.h"
 
 // The main editor in the built program, used as a new user would: controls clicked on the device
 // picture, their panels edited with mouse and keys, banks switched, a knob dragged onto another,
@@ -30,10 +26,7 @@ protected:
         if (IsSkipped() || HasFatalFailure())
             return;
 
-        midi = new MidiManager (std::make_shared<VirtualMidiPortSystem>());
-        engine = new VexoBEditorEngine (midi);
-        file = folder.getChildFile ("Edits.vexob");
-        engine->savePresetFile (file, engine->createFactoryPreset());
+        file = savePreset ("Edits.vexob");
         before = presetIn (file);
         ASSERT_NE (before, nullptr);
 
@@ -79,22 +72,7 @@ protected:
         return presetIn (file);
     }
 
-    // The preset a file holds, or null.
-    VexoBEditorPreset::Ptr presetIn (const juce::File& f) const
-    {
-        juce::MemoryBlock data;
-        if (!f.loadFileAsData (data))
-            return nullptr;
-        const auto block =
-            VexoSysEx::extractDataBlock (static_cast<const juce::uint8*> (data.getData()),
-                                         (int)data.getSize(), engine->getMessageModel().dumpTrailer.size());
-        VexoBEditorPreset::Ptr preset = new VexoBEditorPreset();
-        return preset->fromBytes (block) ? preset : nullptr;
-    }
-
     const juce::String title{"VexoB Editor Edits.vexob"};
-    MidiManager::Ptr midi;
-    VexoBEditorEngine::Ptr engine;
     juce::File file;
     VexoBEditorPreset::Ptr before;
     int editorTop = 0;

@@ -1,10 +1,21 @@
 #include "ProgramTest.h"
 
 #include "engine/VexoBEditorEngine.h"
+#include "engine/VexoSysEx.h"
 #include "model/VexoEditorPreset.h"
 #include "simulation/VirtualMidiPortSystem.h"
 
 #include <iostream>
+
+namespace
+{
+// An engine of its own, on no device: only its files and its message model are used.
+VexoBEditorEngine::Ptr makeEngine()
+{
+    MidiManager::Ptr midi (new MidiManager (std::make_shared<VirtualMidiPortSystem>()));
+    return new VexoBEditorEngine (midi);
+}
+} // namespace
 
 void ProgramTest::SetUp()
 {
@@ -43,8 +54,7 @@ void ProgramTest::quitAnsweringNo (const juce::String& mainWindowTitle)
 
 juce::File ProgramTest::savePreset (const juce::String& fileName, const juce::String& presetName)
 {
-    MidiManager::Ptr midi (new MidiManager (std::make_shared<VirtualMidiPortSystem>()));
-    VexoBEditorEngine::Ptr engine (new VexoBEditorEngine (midi));
+    const auto engine = makeEngine();
     auto preset = engine->createFactoryPreset();
     if (presetName.isNotEmpty())
     {
@@ -55,4 +65,16 @@ juce::File ProgramTest::savePreset (const juce::String& fileName, const juce::St
     const auto file = folder.getChildFile (fileName);
     engine->savePresetFile (file, preset);
     return file;
+}
+
+VexoBEditorPreset::Ptr ProgramTest::presetIn (const juce::File& file)
+{
+    juce::MemoryBlock data;
+    if (!file.loadFileAsData (data))
+        return nullptr;
+    const auto block =
+        VexoSysEx::extractDataBlock (static_cast<const juce::uint8*> (data.getData()), (int)data.getSize(),
+                                     makeEngine()->getMessageModel().dumpTrailer.size());
+    VexoBEditorPreset::Ptr preset = new VexoBEditorPreset();
+    return preset->fromBytes (block) ? preset : nullptr;
 }

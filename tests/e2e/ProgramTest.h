@@ -2,6 +2,7 @@
 
 #include "RunningProgram.h"
 #include "Screen.h"
+#include "model/VexoBEditorPreset.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,9 @@ protected:
     // A preset file in the test's folder, written by the engine's own save: the factory preset,
     // renamed when a name is given.
     juce::File savePreset (const juce::String& fileName, const juce::String& presetName = {});
+
+    // The preset a file holds, or null when it holds none.
+    static VexoBEditorPreset::Ptr presetIn (const juce::File& file);
 
     juce::File folder;
     RunningProgram program;
