@@ -434,3 +434,53 @@ TEST_F (MainEditorDrags, APadHeldOverAPadBankButtonIsDiscardedToo)
     testing_support::pumpMessages (50);
     EXPECT_EQ (preset->toBytes(), before);
 }
+
+namespace
+{
+// A window's own strip above the editor, as a main window's menu bar is, that notes what of it
+// was drawn.
+struct WindowWithStripAbove : juce::Component
+{
+    static constexpr int stripHeight = 24;
+
+    void paint (juce::Graphics& g) override
+    {
+        drawn = drawn.getUnion (g.getClipBounds());
+        g.fillAll (juce::Colours::black);
+    }
+
+    juce::Rectangle<int> drawn;
+};
+
+// Ends a drag as the framework does once the drag's picture has gone.
+struct DragEnder : juce::DragAndDropContainer
+{
+    static void end (juce::DragAndDropContainer& container)
+    {
+        (container.*(&DragEnder::dragOperationEnded)) ({juce::var(), nullptr, {}});
+    }
+};
+} // namespace
+
+TEST_F (MainEditor, TheWholeWindowIsDrawnAgainOnceADragsPictureHasGone)
+{
+    // Without a compositor the picture's last frame stays wherever it lay, the window's strip
+    // above the editor included, until that spot is drawn again.
+    WindowWithStripAbove window;
+    window.setOpaque (true);
+    window.setBounds (100, 100, editor->getWidth(), WindowWithStripAbove::stripHeight + editor->getHeight());
+    window.addAndMakeVisible (*editor);
+    editor->setTopLeftPosition (0, WindowWithStripAbove::stripHeight);
+    window.addToDesktop (0);
+    window.setVisible (true);
+    const juce::Rectangle<int> strip (0, 0, window.getWidth(), WindowWithStripAbove::stripHeight);
+    ASSERT_TRUE (testing_support::pumpUntil ([&] { return window.drawn.contains (strip); }));
+    // The display's own requests to draw a new window come in more than once.
+    testing_support::pumpUntil ([] { return false; }, 500);
+
+    window.drawn = {};
+    DragEnder::end (*editor);
+    EXPECT_TRUE (testing_support::pumpUntil ([&] { return window.drawn.contains (strip); }, 2000));
+
+    window.removeChildComponent (editor.get());
+}
