@@ -1,6 +1,6 @@
 # Warnings for our own code only; JUCE's headers come in as system includes.
 add_library(vexob_warnings INTERFACE)
-target_compile_options(vexob_warnings INTERFACE -Wall -Wextra $<$<BOOL:${VEXOB_WERROR}>:-Werror>)
+target_compile_options(vexob_warnings INTERFACE -Wall -Wextra -Wshadow $<$<BOOL:${VEXOB_WERROR}>:-Werror>)
 
 if(VEXOB_FUZZ)
     # Coverage feedback for the code under fuzzing; only the fuzz targets link the fuzzer's main.

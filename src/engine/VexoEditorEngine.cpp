@@ -264,15 +264,16 @@ void VexoEditorEngine::requestPreset (int slot, EditorPreset::Ptr preset)
     startTimer (requestTimerId, replyTimeoutMs);
 }
 
-EditorPreset::Ptr VexoEditorEngine::takeOldest (juce::ReferenceCountedArray<EditorPreset>& queue, int timerId)
+EditorPreset::Ptr VexoEditorEngine::takeOldest (juce::ReferenceCountedArray<EditorPreset>& waiting,
+                                                int timerId)
 {
     EditorPreset::Ptr oldest;
     {
         const juce::ScopedLock sl (lock);
-        if (queue.isEmpty())
+        if (waiting.isEmpty())
             return nullptr;
-        oldest = queue.removeAndReturn (0);
-        if (queue.isEmpty())
+        oldest = waiting.removeAndReturn (0);
+        if (waiting.isEmpty())
         {
             stopTimer (timerId);
             return oldest;
