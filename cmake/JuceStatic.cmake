@@ -49,13 +49,16 @@ vexob_juce_library_properties(vexob_juce_core)
 # --- The GUI modules ------------------------------------------------------------------------------
 if(VEXOB_GUI)
 # Their module targets would bring the modules they depend on along (and compile them a second
-# time), so only each module's own sources, definitions and system libraries are taken.
+# time), so only each module's own sources, definitions and system libraries are taken. The
+# sources are read as the module set them: $<TARGET_PROPERTY:...,INTERFACE_SOURCES> would follow
+# the module's dependencies and bring juce_core, juce_events and juce_data_structures in again.
 set(vexob_juce_gui_modules juce_graphics juce_gui_basics juce_gui_extra)
 
 add_library(vexob_juce_gui STATIC)
 target_link_libraries(vexob_juce_gui PUBLIC vexob_juce_core PkgConfig::vexob_image_libs)
 foreach(module IN LISTS vexob_juce_gui_modules)
-    target_sources(vexob_juce_gui PRIVATE $<TARGET_PROPERTY:juce::${module},INTERFACE_SOURCES>)
+    get_target_property(module_sources juce::${module} INTERFACE_SOURCES)
+    target_sources(vexob_juce_gui PRIVATE ${module_sources})
     target_compile_definitions(vexob_juce_gui PRIVATE $<TARGET_PROPERTY:juce::${module},INTERFACE_COMPILE_DEFINITIONS>)
     target_include_directories(vexob_juce_gui PRIVATE $<TARGET_PROPERTY:juce::${module},INTERFACE_INCLUDE_DIRECTORIES>)
     target_compile_options(vexob_juce_gui PRIVATE $<TARGET_PROPERTY:juce::${module},INTERFACE_COMPILE_OPTIONS>)

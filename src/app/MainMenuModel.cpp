@@ -2,8 +2,8 @@
 
 #include "app/CommandIds.h"
 
-MainMenuModel::MainMenuModel (juce::ApplicationCommandManager& manager)
-    : commandManager (manager)
+MainMenuModel::MainMenuModel (juce::ApplicationCommandManager& managerToWatch)
+    : commandManager (managerToWatch)
 {
     setApplicationCommandManagerToWatch (&commandManager);
 }

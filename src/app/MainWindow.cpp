@@ -20,7 +20,7 @@ juce::String applicationName()
 
 MainWindow::MainWindow (std::unique_ptr<juce::Component> editor, EditorPreset::Ptr presetToEdit,
                         VexoEditorEngine::Ptr engineToUse, const juce::String& pathOrTitle,
-                        juce::MenuBarModel* menuBar)
+                        juce::MenuBarModel* menuToShow)
     : juce::DocumentWindow ({}, juce::Colours::black,
                             juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, true)
     , preset (std::move (presetToEdit))
@@ -34,8 +34,8 @@ MainWindow::MainWindow (std::unique_ptr<juce::Component> editor, EditorPreset::P
         setDisplayName (pathOrTitle);
 
     // The menu bar first, so that the window grows by its height around the editor.
-    if (menuBar != nullptr)
-        setMenuBar (menuBar);
+    if (menuToShow != nullptr)
+        setMenuBar (menuToShow);
 
     setContentOwned (editor.release(), true);
 }

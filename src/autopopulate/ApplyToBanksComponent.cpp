@@ -39,12 +39,12 @@ void ApplyToBanksComponent::removeApplyListener (juce::Button::Listener* listene
 
 void ApplyToBanksComponent::buttonClicked (juce::Button*)
 {
-    juce::Array<bool> flags;
+    juce::Array<bool> chosenBanks;
     for (auto* toggle : bankToggles)
-        flags.add (toggle->getToggleState());
+        chosenBanks.add (toggle->getToggleState());
 
     if (sorter != nullptr)
-        sorter->sort (flags);
+        sorter->sort (chosenBanks);
 }
 
 void ApplyToBanksComponent::paint (juce::Graphics& g)

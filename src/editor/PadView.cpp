@@ -155,8 +155,8 @@ void PadView::paintButton (juce::Graphics& g, bool isMouseOverButton, bool)
     // the texts stay whole in a font wider than the one this layout was drawn for.
     const int lineWidth = w - 15;
     const int halfWidth = (w - 18) / 2;
-    const auto write = [&g] (const juce::String& text, int x, int y, int width)
-    { g.drawFittedText (text, x, y, width, 20, juce::Justification::left, 1, 0.75f); };
+    const auto write = [&g] (const juce::String& line, int x, int y, int width)
+    { g.drawFittedText (line, x, y, width, 20, juce::Justification::left, 1, 0.75f); };
 
     g.setColour (juce::Colours::white);
     g.setFont (12.0f);

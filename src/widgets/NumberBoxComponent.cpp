@@ -116,53 +116,54 @@ void NumberBoxComponent<ValueType>::paint (juce::Graphics& g)
 }
 
 template <typename ValueType>
-void NumberBoxComponent<ValueType>::editorShown (juce::TextEditor* editor)
+void NumberBoxComponent<ValueType>::editorShown (juce::TextEditor* shownEditor)
 {
-    editor->setLookAndFeel (&getLookAndFeel());
+    shownEditor->setLookAndFeel (&getLookAndFeel());
     editing = true;
 
-    editor->setColour (juce::Label::backgroundColourId, juce::Colours::transparentBlack);
-    editor->setColour (juce::TextEditor::textColourId, findColour (juce::Label::textColourId));
-    editor->setColour (juce::TextEditor::highlightedTextColourId, findColour (juce::Label::textColourId));
+    shownEditor->setColour (juce::Label::backgroundColourId, juce::Colours::transparentBlack);
+    shownEditor->setColour (juce::TextEditor::textColourId, findColour (juce::Label::textColourId));
+    shownEditor->setColour (juce::TextEditor::highlightedTextColourId,
+                            findColour (juce::Label::textColourId));
 
-    editor->setInputRestrictions (0, "0123456789-+");
-    editor->setMultiLine (false, true);
-    editor->setScrollbarsShown (false);
-    editor->setCaretVisible (true);
-    editor->moveCaretToEnd();
+    shownEditor->setInputRestrictions (0, "0123456789-+");
+    shownEditor->setMultiLine (false, true);
+    shownEditor->setScrollbarsShown (false);
+    shownEditor->setCaretVisible (true);
+    shownEditor->moveCaretToEnd();
 
     // Quietly: announced, the change would reach the label, and a label without the keyboard
     // focus takes any change as the end of the edit and deletes the editor while it is still
     // being shown.
-    editor->setText (juce::String (value), false);
-    editor->selectAll();
+    shownEditor->setText (juce::String (value), false);
+    shownEditor->selectAll();
 }
 
 template <typename ValueType>
-void NumberBoxComponent<ValueType>::settleEditorText (juce::TextEditor& editor)
+void NumberBoxComponent<ValueType>::settleEditorText (juce::TextEditor& textEditor)
 {
     // The label takes the editor's text as its own, and writes it into the value its text may be
     // bound to (a control parameter), before and after this box reads it. Leaving it the number
     // the box will hold means that what was typed ("200", "+5", "7-3") never reaches the
     // parameter, not even for a moment.
-    const auto typed = editor.getText();
+    const auto typed = textEditor.getText();
     emptyEdit = typed.isEmpty();
     const auto number = readNumber (typed);
     const bool accepted = !emptyEdit && number >= minimum && number <= maximum;
-    editor.setText (juce::String (accepted ? number : value), false);
+    textEditor.setText (juce::String (accepted ? number : value), false);
     editSettled = true;
 }
 
 template <typename ValueType>
-void NumberBoxComponent<ValueType>::textEditorReturnKeyPressed (juce::TextEditor& editor)
+void NumberBoxComponent<ValueType>::textEditorReturnKeyPressed (juce::TextEditor& textEditor)
 {
     if (!droppingEdit)
-        settleEditorText (editor);
-    juce::Label::textEditorReturnKeyPressed (editor);
+        settleEditorText (textEditor);
+    juce::Label::textEditorReturnKeyPressed (textEditor);
 }
 
 template <typename ValueType>
-void NumberBoxComponent<ValueType>::editorAboutToBeHidden (juce::TextEditor* editor)
+void NumberBoxComponent<ValueType>::editorAboutToBeHidden (juce::TextEditor* closingEditor)
 {
     editing = false;
 
@@ -171,21 +172,21 @@ void NumberBoxComponent<ValueType>::editorAboutToBeHidden (juce::TextEditor* edi
 
     // Closed by a click elsewhere rather than by return: not settled yet.
     if (!std::exchange (editSettled, false))
-        settleEditorText (*editor);
+        settleEditorText (*closingEditor);
 
     if (std::exchange (emptyEdit, false))
         showValue();
     else
-        setValue (readNumber (editor->getText()), juce::sendNotificationSync);
+        setValue (readNumber (closingEditor->getText()), juce::sendNotificationSync);
 }
 
 template <typename ValueType>
-void NumberBoxComponent<ValueType>::valueChanged (juce::Value& textValue)
+void NumberBoxComponent<ValueType>::valueChanged (juce::Value& boundValue)
 {
     // The text may be bound to a value that others write: follow it, and put the current number
     // back when what they wrote is out of range.
-    setValue (readNumber (textValue.toString()), juce::sendNotificationAsync);
-    juce::Label::valueChanged (textValue);
+    setValue (readNumber (boundValue.toString()), juce::sendNotificationAsync);
+    juce::Label::valueChanged (boundValue);
 }
 
 template class NumberBoxComponent<int>;

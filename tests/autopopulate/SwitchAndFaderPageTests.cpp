@@ -63,13 +63,13 @@ TEST_F (SwitchPage, ProgramsDescendingFromZeroWriteTheFirstSwitchOnly)
     choose (comboOf (row (program, "ORDER")), 2);
     enable (row (program, "ORDER"));
     chooseBanks (page(), {0});
-    const auto before = switchValues (VexoSwitch::Param::programNumber);
+    const auto untouched = switchValues (VexoSwitch::Param::programNumber);
 
     apply (page());
 
     const auto after = switchValues (VexoSwitch::Param::programNumber);
     EXPECT_EQ (after[0], 0);
-    EXPECT_EQ (slice (after, 1, 23), slice (before, 1, 23));
+    EXPECT_EQ (slice (after, 1, 23), slice (untouched, 1, 23));
 }
 
 TEST_F (SwitchPage, ProgramBankWritesOneBankAndARunOfPrograms)
@@ -137,13 +137,13 @@ TEST_F (FaderPage, ControllersFrom126FillTwoFaders)
     enable (row (area(), "ORDER"));
     type (dynamic_cast<Fader::CCSubMode*> (area())->getStartBox(), "126");
     chooseBanks (page(), {0});
-    const auto before = faderValues (VexoFader::Param::ccNumber);
+    const auto untouched = faderValues (VexoFader::Param::ccNumber);
 
     apply (page());
 
     const auto after = faderValues (VexoFader::Param::ccNumber);
     EXPECT_EQ (slice (after, 0, 2), std::vector<int> ({126, 127}));
-    EXPECT_EQ (slice (after, 2, 22), slice (before, 2, 22));
+    EXPECT_EQ (slice (after, 2, 22), slice (untouched, 2, 22));
 }
 
 TEST_F (FaderPage, AftertouchOffersTheRangeOnly)

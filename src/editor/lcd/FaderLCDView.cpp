@@ -1,7 +1,7 @@
 #include "editor/lcd/FaderLCDView.h"
 
-FaderLCDView::FaderLCDView (VexoFader::Ptr faderToEdit, const juce::String& title)
-    : LCDView (title)
+FaderLCDView::FaderLCDView (VexoFader::Ptr faderToEdit, const juce::String& titleToShow)
+    : LCDView (titleToShow)
     , fader (std::move (faderToEdit))
 {
     typeBox = createFaderTypeComboBox (this);

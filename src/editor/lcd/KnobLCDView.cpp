@@ -1,7 +1,7 @@
 #include "editor/lcd/KnobLCDView.h"
 
-KnobLCDView::KnobLCDView (VexoKnob::Ptr knobToEdit, const juce::String& title)
-    : LCDView (title)
+KnobLCDView::KnobLCDView (VexoKnob::Ptr knobToEdit, const juce::String& titleToShow)
+    : LCDView (titleToShow)
     , knob (std::move (knobToEdit))
 {
     typeBox = createKnobTypeComboBox (this);

@@ -1,7 +1,7 @@
 #include "editor/lcd/PadLCDView.h"
 
-PadLCDView::PadLCDView (VexoPad::Ptr padToEdit, const juce::String& title)
-    : LCDView (title)
+PadLCDView::PadLCDView (VexoPad::Ptr padToEdit, const juce::String& titleToShow)
+    : LCDView (titleToShow)
     , pad (std::move (padToEdit))
 {
     typeBox = createPadTypeComboBox (this);

@@ -1,7 +1,7 @@
 #include "editor/lcd/SwitchLCDView.h"
 
-SwitchLCDView::SwitchLCDView (VexoSwitch::Ptr switchToEdit, const juce::String& title)
-    : LCDView (title)
+SwitchLCDView::SwitchLCDView (VexoSwitch::Ptr switchToEdit, const juce::String& titleToShow)
+    : LCDView (titleToShow)
     , control (std::move (switchToEdit))
 {
     typeBox = createSwitchTypeComboBox (this);
