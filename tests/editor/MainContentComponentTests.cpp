@@ -375,28 +375,6 @@ TEST_F (MainEditorDrags, DraggingKnobThreeOntoKnobTwelveCopiesIt)
     EXPECT_EQ (preset->getFader (5)->toBytes(), fader);
 }
 
-TEST_F (MainEditorDrags, AKnobHeldOverAControlBankButtonIsDiscardedAndItsDropCopiesNothing)
-{
-    const auto before = preset->toBytes();
-    juce::Component::SafePointer<juce::Component> dragged (editor->getKnobView (2));
-    const auto from = centreOf (editor->getKnobView (2));
-    const auto button = centreOf (editor->getControlBankButton (1));
-
-    mouse->moveTo (from);
-    mouse->press (from);
-    mouse->dragAlong (from, button);
-    holdOver (editor->getControlBankButton (1), 0, [this] { return editor->getControlBank(); });
-
-    // The switch took the dragged view with it, and nothing refers to it any more.
-    EXPECT_EQ (dragged, nullptr);
-
-    const auto target = centreOf (editor->getKnobView (5));
-    mouse->dragAlong (button, target);
-    mouse->release (target);
-    testing_support::pumpMessages (50);
-    EXPECT_EQ (preset->toBytes(), before);
-}
-
 TEST_F (MainEditorDrags, AKnobHeldOverAPadBankButtonSurvivesTheSwitchAndCopies)
 {
     const auto knob3 = preset->getKnob (2)->toBytes();
@@ -415,24 +393,44 @@ TEST_F (MainEditorDrags, AKnobHeldOverAPadBankButtonSurvivesTheSwitchAndCopies)
     EXPECT_EQ (preset->getKnob (6)->toBytes(), knob3);
 }
 
-TEST_F (MainEditorDrags, APadHeldOverAPadBankButtonIsDiscardedToo)
+// Held over the bank button of its own kind, the dragged view is carried, hidden, to the new bank,
+// and dropped there on a view of its kind it copies; once its drag is over it is let go of.
+TEST_F (MainEditorDrags, AControlCarriedToAnotherBankCopiesWhereItIsDropped)
 {
-    const auto before = preset->toBytes();
-    juce::Component::SafePointer<juce::Component> dragged (editor->getPadView (0));
-    const auto from = centreOf (editor->getPadView (0));
-    const auto button = centreOf (editor->getPadBankButton (3));
+    preset->getPad (0)->setParameterValue (VexoPad::Param::midiNote, 99);
+    const auto pad1 = preset->getPad (0)->toBytes();
+    const auto knob3 = preset->getKnob (2)->toBytes();
+    ASSERT_NE (preset->getPad (21)->toBytes(), pad1);
+    ASSERT_NE (preset->getKnob (12)->toBytes(), knob3);
 
-    mouse->moveTo (from);
-    mouse->press (from);
-    mouse->dragAlong (from, button);
-    holdOver (editor->getPadBankButton (3), 0, [this] { return editor->getPadBank(); });
-    EXPECT_EQ (dragged, nullptr);
+    const auto carryTo = [this] (juce::Component* view, juce::Button* bankButton, std::function<int()> bank,
+                                 std::function<juce::Component*()> target)
+    {
+        juce::Component::SafePointer<juce::Component> dragged (view);
+        const auto from = centreOf (view);
+        const auto button = centreOf (bankButton);
+        mouse->moveTo (from);
+        mouse->press (from);
+        mouse->dragAlong (from, button);
+        holdOver (bankButton, 0, bank);
+        ASSERT_NE (dragged, nullptr);
+        EXPECT_FALSE (dragged->isVisible());
 
-    const auto target = centreOf (editor->getPadView (5));
-    mouse->dragAlong (button, target);
-    mouse->release (target);
-    testing_support::pumpMessages (50);
-    EXPECT_EQ (preset->toBytes(), before);
+        const auto to = centreOf (target());
+        mouse->dragAlong (button, to);
+        mouse->release (to);
+        EXPECT_TRUE (testing_support::pumpUntil ([&] { return dragged == nullptr; }, 2000));
+    };
+
+    carryTo (
+        editor->getPadView (0), editor->getPadBankButton (1), [this] { return editor->getPadBank(); },
+        [this] { return editor->getPadView (5); });
+    EXPECT_EQ (preset->getPad (21)->toBytes(), pad1);
+
+    carryTo (
+        editor->getKnobView (2), editor->getControlBankButton (1),
+        [this] { return editor->getControlBank(); }, [this] { return editor->getKnobView (4); });
+    EXPECT_EQ (preset->getKnob (12)->toBytes(), knob3);
 }
 
 namespace
