@@ -110,6 +110,7 @@ void SequencerComponent::createPresetNameEditor()
     nameEditor->setColour (juce::TextEditor::textColourId, captionText);
     nameEditor->setFont (juce::Font (captionFontHeight, juce::Font::plain));
     nameEditor->setSize (75, 20);
+    widenForPresetNames (*nameEditor);
 
     presetCaption = makeCaption ("Preset: ", 75, true);
 
