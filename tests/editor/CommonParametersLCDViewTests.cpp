@@ -156,8 +156,7 @@ TEST_F (CommonPanel, TheNameFollowsEveryKeystrokeAndKeepsToEightCharacters)
     EXPECT_EQ (preset->getName(), "Caf Bar ");
     EXPECT_EQ (editor.getText(), preset->getName());
 
-    // Every name shows whole, the widest letters too.
-    for (auto* whole : {"MYTESTNA", "WWWWWWWW", "@@@@@@@@"})
+    for (auto* whole : {"MYTESTNA", "WWWWWWWW", "@@@@@@@@"}) // every name whole, the widest too
     {
         ASSERT_TRUE (preset->setName (whole));
         pumpMessages (30);

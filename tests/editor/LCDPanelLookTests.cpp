@@ -198,13 +198,14 @@ TEST (LCDPanelLook, EveryPageIsWrittenInWhiteOnTheDarkScreenWithNothingOverlappi
 
         // Every caption whole, in the one font of its panel (the same on all the panel's pages).
         auto* page = panel->getShownTypeView();
-        for (int i = 0; page != nullptr && i < page->getNumFields(); ++i)
+        const auto kind = shot.name.upToFirstOccurrenceOf ("_", false, false);
+        const auto panelFont =
+            fontOfPanel.emplace (kind, page->getCaption (0)->getFont().getHeight()).first->second;
+        for (int i = 0; i < page->getNumFields(); ++i)
             if (auto* caption = page->getCaption (i); caption != nullptr && caption->getText().isNotEmpty())
             {
                 const auto font = caption->getFont();
-                const auto kind = shot.name.upToFirstOccurrenceOf ("_", false, false);
-                EXPECT_EQ (font.getHeight(), fontOfPanel.emplace (kind, font.getHeight()).first->second)
-                    << shot.name;
+                EXPECT_EQ (font.getHeight(), panelFont) << shot.name;
                 EXPECT_LE (
                     font.getStringWidthFloat (caption->getText().trim()),
                     (float)caption->getBorderSize().subtractedFrom (caption->getLocalBounds()).getWidth())

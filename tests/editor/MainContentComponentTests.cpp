@@ -403,34 +403,47 @@ TEST_F (MainEditorDrags, AControlCarriedToAnotherBankCopiesWhereItIsDropped)
     ASSERT_NE (preset->getPad (21)->toBytes(), pad1);
     ASSERT_NE (preset->getKnob (12)->toBytes(), knob3);
 
-    const auto carryTo = [this] (juce::Component* view, juce::Button* bankButton, std::function<int()> bank,
-                                 std::function<juce::Component*()> target)
+    // Views stand at the same places in every bank.
+    const auto carry = [this] (juce::Component* view, juce::Button* bankButton, std::function<int()> bank,
+                               juce::Point<int> to)
     {
         juce::Component::SafePointer<juce::Component> dragged (view);
         const auto from = centreOf (view);
         const auto button = centreOf (bankButton);
-        mouse->moveTo (from);
         mouse->press (from);
         mouse->dragAlong (from, button);
         holdOver (bankButton, 0, bank);
         ASSERT_NE (dragged, nullptr);
         EXPECT_FALSE (dragged->isVisible());
-
-        const auto to = centreOf (target());
         mouse->dragAlong (button, to);
         mouse->release (to);
         EXPECT_TRUE (testing_support::pumpUntil ([&] { return dragged == nullptr; }, 2000));
     };
 
-    carryTo (
+    carry (
         editor->getPadView (0), editor->getPadBankButton (1), [this] { return editor->getPadBank(); },
-        [this] { return editor->getPadView (5); });
+        centreOf (editor->getPadView (5)));
     EXPECT_EQ (preset->getPad (21)->toBytes(), pad1);
-
-    carryTo (
+    carry (
         editor->getKnobView (2), editor->getControlBankButton (1),
-        [this] { return editor->getControlBank(); }, [this] { return editor->getKnobView (4); });
+        [this] { return editor->getControlBank(); }, centreOf (editor->getKnobView (4)));
     EXPECT_EQ (preset->getKnob (12)->toBytes(), knob3);
+}
+
+// The editor's own drag shows a small thumbnail hanging from the pointer, not the whole editor
+// over the list it is dropped on.
+TEST_F (MainEditorDrags, TheMainWindowDragShowsAThumbnailBelowAndRightOfThePointer)
+{
+    auto& desktop = juce::Desktop::getInstance();
+    const auto windowsBefore = desktop.getNumComponents();
+    const juce::Point<int> from (1100, 650), to (1000, 600); // on the editor's background
+    mouse->press (from);
+    mouse->dragAlong (from, to);
+    ASSERT_EQ (desktop.getNumComponents(), windowsBefore + 1);
+    const auto picture = desktop.getComponent (windowsBefore)->getScreenBounds();
+    EXPECT_TRUE ((juce::Rectangle<int> (295, 181) + editor->localPointToGlobal (to)).contains (picture))
+        << picture.toString();
+    mouse->release (to);
 }
 
 namespace

@@ -1,4 +1,3 @@
-#include "EditorTestSupport.h"
 #include "editor/MainContentComponent.h"
 #include "support/FakeApplicationServices.h"
 
@@ -20,27 +19,4 @@ TEST (MainWindowDragDrop, ADropTargetFindsTheEditorsPresetOnlyBehindAMainWindowD
     EXPECT_EQ (MainWindowDragDrop::fromDrag (Details ("Drag Drop Component", &editor, {})), nullptr);
     EXPECT_EQ (MainWindowDragDrop::fromDrag (Details ("Main Window", &other, {})), nullptr);
     EXPECT_EQ (MainWindowDragDrop::fromDrag (Details ("Main Window", nullptr, {})), nullptr);
-}
-
-// Its picture is a small thumbnail hanging from the pointer, not the whole editor over the list.
-TEST (MainWindowDragDrop, ThePictureIsAThumbnailBelowAndRightOfThePointer)
-{
-    FakeApplicationServices services;
-    MainContentComponent editor (services.createDefaultPreset(), {});
-    editor_testing::MouseDriver mouse (editor);
-    auto& desktop = juce::Desktop::getInstance();
-    const auto windowsBefore = desktop.getNumComponents();
-    const juce::Point<int> from (1100, 650), to (1000, 600); // on the editor's background
-
-    mouse.moveTo (from);
-    mouse.press (from);
-    mouse.dragAlong (from, to);
-    ASSERT_EQ (desktop.getNumComponents(), windowsBefore + 1);
-    const auto picture = desktop.getComponent (windowsBefore)->getScreenBounds();
-    EXPECT_LE (picture.getWidth() * 4, editor.getWidth() + 3);
-    EXPECT_LE (picture.getHeight() * 4, editor.getHeight() + 3);
-    EXPECT_EQ (picture.getTopLeft(), editor.localPointToGlobal (to));
-
-    mouse.release (to);
-    EXPECT_TRUE (testing_support::pumpUntil ([&] { return !desktop.getAnimator().isAnimating(); }));
 }

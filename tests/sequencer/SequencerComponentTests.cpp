@@ -147,8 +147,7 @@ TEST_F (SequencerEditor, NameEditorRenamesThePresetAndFollowsRenames)
     settle();
     EXPECT_EQ (name.getText(), "SNARES");
 
-    // Every name shows whole, the widest letters too.
-    for (auto* whole : {"MYTESTNA", "WWWWWWWW", "@@@@@@@@"})
+    for (auto* whole : {"MYTESTNA", "WWWWWWWW", "@@@@@@@@"}) // every name whole, the widest too
     {
         ASSERT_TRUE (preset->setName (whole));
         settle();
