@@ -100,6 +100,7 @@ void MainContentComponent::releaseEverything()
     releaseViews (knobViews);
     releaseViews (faderViews);
     releaseViews (switchViews);
+    letGoOfCarriedView();
 
     for (auto* buttons : {&padBankButtons, &controlBankButtons})
     {
@@ -146,13 +147,49 @@ void MainContentComponent::releaseViews (juce::ReferenceCountedArray<View>& view
 {
     for (auto* view : views)
     {
-        static_cast<juce::Button&> (*view).removeListener (this);
         auto& dragPart = static_cast<DragableAndDropAbleControl&> (*view);
+        if (dragPart.isBeingDragged())
+        {
+            carry (dragPart);
+            continue;
+        }
+
+        static_cast<juce::Button&> (*view).removeListener (this);
         dragPart.removeListener (this);
         dragPart.releaseOwner();
     }
-    // The views leave the editor as they are released.
+    // The views leave the editor as they are released; a carried one stays, hidden.
     views.clear();
+}
+
+void MainContentComponent::carry (DragableAndDropAbleControl& view)
+{
+    if (carriedView.get() != &view)
+        letGoOfCarriedView();
+
+    carriedView = &view;
+
+    // It still hears of its drag's end, which lets it go, but it is no view of a bank any more.
+    if (auto* component = view.getOwner())
+    {
+        component->removeListener (this);
+        component->setVisible (false);
+    }
+}
+
+void MainContentComponent::letGoOfCarriedView()
+{
+    // The last reference to the view may go with this one.
+    if (auto view = std::exchange (carriedView, nullptr))
+    {
+        view->removeListener (this);
+        if (auto* component = view->getOwner())
+        {
+            component->removeListener (this);
+            removeChildComponent (component);
+        }
+        view->releaseOwner();
+    }
 }
 
 void MainContentComponent::rebuildPadViews (int bank)
@@ -360,10 +397,20 @@ void MainContentComponent::showLCDPanel (LCDView::Ptr panel)
     resized();
 }
 
-void MainContentComponent::dragStateChanged (DragableAndDropAbleControl*, bool isDragging)
+void MainContentComponent::dragStateChanged (DragableAndDropAbleControl* control, bool isDragging)
 {
     if (isDragging)
         return;
+
+    // Not let go of from inside its own notice, which letting go may delete; by the next round of
+    // the message loop its drop, if any, has been made.
+    if (control != nullptr && control == carriedView.get())
+        juce::MessageManager::callAsync (
+            [editor = juce::Component::SafePointer<MainContentComponent> (this), control]
+            {
+                if (editor != nullptr && editor->carriedView.get() == control && !control->isBeingDragged())
+                    editor->letGoOfCarriedView();
+            });
 
     if (lcdPanel != nullptr)
         lcdPanel->resized();

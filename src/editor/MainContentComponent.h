@@ -79,6 +79,11 @@ private:
     void showLCDPanel (LCDView::Ptr panel);
     void releaseEverything();
 
+    // A view being dragged when its bank is switched away is carried, out of sight, until its drag
+    // ends: the drag is how a control reaches another bank, and its drop there needs the view.
+    void carry (DragableAndDropAbleControl& view);
+    void letGoOfCarriedView();
+
     // First, so that it is destroyed after every child that draws with it.
     VexoEditorCustomLook look;
 
@@ -92,6 +97,7 @@ private:
     juce::ReferenceCountedArray<VexoControlView> switchViews;
     juce::ReferenceCountedArray<ImageButtonWithText> padBankButtons;
     juce::ReferenceCountedArray<ImageButtonWithText> controlBankButtons;
+    DragableAndDropAbleControl::Ptr carriedView;
     juce::OwnedArray<juce::Label> faderLabels;
     juce::OwnedArray<juce::Label> switchLabels;
     // Both start on a bank that is not shown, so that choosing bank A at construction builds it.

@@ -110,6 +110,7 @@ void SequencerComponent::createPresetNameEditor()
     nameEditor->setColour (juce::TextEditor::textColourId, captionText);
     nameEditor->setFont (juce::Font (captionFontHeight, juce::Font::plain));
     nameEditor->setSize (75, 20);
+    widenForPresetNames (*nameEditor);
 
     presetCaption = makeCaption ("Preset: ", 75, true);
 
@@ -152,8 +153,12 @@ void SequencerComponent::createTable()
                       StepColumnLayout::noteColumnWidth, StepColumnLayout::noteColumnWidth, columnFlags);
     header.setLookAndFeel (&sequencerLook);
 
-    table->setColour (juce::ScrollBar::backgroundColourId, juce::Colours::darkgrey);
-    table->setColour (juce::ScrollBar::thumbColourId, juce::Colours::grey);
+    // A scroll bar looks up its colours on itself, not on the table around it.
+    for (auto* scrollBar : {&table->getVerticalScrollBar(), &table->getHorizontalScrollBar()})
+    {
+        scrollBar->setColour (juce::ScrollBar::backgroundColourId, juce::Colours::darkgrey);
+        scrollBar->setColour (juce::ScrollBar::thumbColourId, juce::Colours::grey);
+    }
     table->setRowHeight (rowHeight);
     table->getViewport()->setScrollBarThickness (CustomLookForAuxiliaryWindows::getScrollBarThickness());
     table->getViewport()->setLookAndFeel (&auxiliaryLook);
@@ -194,6 +199,10 @@ void SequencerComponent::resized()
 
     overlay->setBounds (0, tableTop, width, height - tableTop);
     overlay->toFront (false);
+    auto& scrollBar = table->getVerticalScrollBar();
+    overlay->setUncoveredArea (scrollBar.isVisible()
+                                   ? overlay->getLocalArea (&scrollBar, scrollBar.getLocalBounds())
+                                   : juce::Rectangle<int>());
 
     clearButton->setTopLeftPosition (width - 20 - clearButton->getWidth(), nameEditor->getY());
 }

@@ -32,8 +32,19 @@ void SequencerOverlayComponent::setColumnLayout (const StepColumnLayout& newLayo
     repaint();
 }
 
+void SequencerOverlayComponent::setUncoveredArea (juce::Rectangle<int> area)
+{
+    if (uncovered == area)
+        return;
+
+    uncovered = area;
+    repaint();
+}
+
 void SequencerOverlayComponent::paint (juce::Graphics& g)
 {
+    g.excludeClipRegion (uncovered);
+
     const auto width = (float)getWidth();
     const auto height = (float)getHeight();
     const auto verticalLine = [&g, height] (int x, float bottom)

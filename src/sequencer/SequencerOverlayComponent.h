@@ -27,12 +27,16 @@ public:
     // The table's columns have moved, or one was hidden or shown.
     void setColumnLayout (const StepColumnLayout& newLayout);
 
+    // An area the overlay neither shades nor draws on (the table's scroll bar, which it would hide).
+    void setUncoveredArea (juce::Rectangle<int> area);
+
     int getLength() const { return length; }
     const StepColumnLayout& getColumnLayout() const { return columns; }
 
 private:
     int length = StepColumnLayout::numSteps - 1;
     StepColumnLayout columns;
+    juce::Rectangle<int> uncovered;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SequencerOverlayComponent)
 };

@@ -40,15 +40,18 @@ TEST_F (SequencerProgram, StepsAndLengthSetInTheSequencerAreSavedWithThePreset)
     // A double-click on pad 3's step 5: the header is 28 high, the rows 22, step 5 begins at 336.
     const juce::Point<int> step (350, 40 + 28 + 2 * 22 + 11);
     ASSERT_TRUE (screen::click (sequencerTitle, step, 1, 2));
-    juce::Thread::sleep (300);
 
-    // "Steps": open its list, close it again, and step up from 32 to 8.
-    ASSERT_TRUE (screen::click (sequencerTitle, {290, 20}));
-    juce::Thread::sleep (400);
-    ASSERT_TRUE (screen::pressKeys (sequencerTitle, "Escape"));
-    juce::Thread::sleep (200);
+    // "Steps", reached with Tab from the name field (whose place does not depend on the fonts):
+    // open its list and close it again, each once it is seen to have happened, then step it.
+    ASSERT_TRUE (screen::click (sequencerTitle, {100, 20}));
+    ASSERT_TRUE (screen::pressKeys (sequencerTitle, "Tab Return"));
+    const auto listShows = [] { return screen::isShowing ("menu"); };
+    ASSERT_TRUE (screen::waitUntil (listShows, 15000)) << "the list of \"Steps\" did not open";
+    const auto listGone = [&] { return !listShows(); };
+    ASSERT_TRUE (screen::waitUntil (
+        [&] { return screen::pressKeysInFocus ("Escape") && screen::waitUntil (listGone, 500); }, 15000))
+        << "the list of \"Steps\" did not close";
     ASSERT_TRUE (screen::pressKeys (sequencerTitle, "Up Up Up Up Up Up Up Up"));
-    juce::Thread::sleep (300);
 
     // Save into the file the window belongs to, with the main window's shortcut.
     const auto saved = [&] { return byteOf (file, sequencerInFile) == 7 && byteOf (file, stepByte) == 127; };

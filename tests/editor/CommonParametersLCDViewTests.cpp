@@ -45,7 +45,7 @@ TEST_F (CommonPanel, FieldsAndCaptionsStandWhereTheEditorPutsThem)
         juce::Rectangle<int> editor;
         juce::Rectangle<int> caption;
     } expected[] = {
-        {"PRESET", {50, 0, 80, 20}, {0, 0, 60, 20}},
+        {"PRESET", {50, 0, nameEditor().getWidth(), 20}, {0, 0, 60, 20}},
         {"TEMPO", {50, 20, 35, 20}, {0, 20, 52, 20}},
         {"SWING", {50, 40, 35, 20}, {0, 40, 52, 20}},
         {"GATE", {50, 60, 35, 20}, {0, 60, 52, 20}},
@@ -155,6 +155,13 @@ TEST_F (CommonPanel, TheNameFollowsEveryKeystrokeAndKeepsToEightCharacters)
     pumpMessages (30);
     EXPECT_EQ (preset->getName(), "Caf Bar ");
     EXPECT_EQ (editor.getText(), preset->getName());
+
+    for (auto* whole : {"MYTESTNA", "WWWWWWWW", "@@@@@@@@"}) // every name whole, the widest too
+    {
+        ASSERT_TRUE (preset->setName (whole));
+        pumpMessages (30);
+        EXPECT_LE (editor.getTextWidth(), editor.getWidth() - editor.getBorder().getLeftAndRight()) << whole;
+    }
 }
 
 // A name the preset refuses, put into the editor by any road past its input filter, never stays

@@ -9,6 +9,8 @@
 #include "widgets/SkinImages.h"
 #include "widgets/VexoEditorCustomLook.h"
 
+#include <map>
+
 // The panels drawn where the main editor puts them, over the device picture: white writing on the
 // dark LCD screens, every field and caption of a page inside the screen and clear of the others.
 // With VEXOB_SNAPSHOT_DIR set, every picture is also written there as a PNG to look at.
@@ -184,6 +186,7 @@ TEST (LCDPanelLook, EveryPageIsWrittenInWhiteOnTheDarkScreenWithNothingOverlappi
     preset->getTransport()->setParameterValue (VexoTransport::Param::bpm, 128);
     preset->getTransport()->setParameterValue (VexoTransport::Param::timeDivision, 7);
     CommonParametersLCDView::Ptr common = new CommonParametersLCDView (preset, preset->getTransport());
+    std::map<juce::String, float> fontOfPanel;
 
     for (auto& shot : allPages())
     {
@@ -192,6 +195,22 @@ TEST (LCDPanelLook, EveryPageIsWrittenInWhiteOnTheDarkScreenWithNothingOverlappi
         const auto picture = editor.createComponentSnapshot (editor.getLocalBounds(), true, 1.0f);
         keepForLooking (picture, "lcd_" + shot.name);
         checkPicture (picture, *panel, shot.name);
+
+        // Every caption whole, in the one font of its panel (the same on all the panel's pages).
+        auto* page = panel->getShownTypeView();
+        const auto kind = shot.name.upToFirstOccurrenceOf ("_", false, false);
+        const auto panelFont =
+            fontOfPanel.emplace (kind, page->getCaption (0)->getFont().getHeight()).first->second;
+        for (int i = 0; i < page->getNumFields(); ++i)
+            if (auto* caption = page->getCaption (i); caption != nullptr && caption->getText().isNotEmpty())
+            {
+                const auto font = caption->getFont();
+                EXPECT_EQ (font.getHeight(), panelFont) << shot.name;
+                EXPECT_LE (
+                    font.getStringWidthFloat (caption->getText().trim()),
+                    (float)caption->getBorderSize().subtractedFrom (caption->getLocalBounds()).getWidth())
+                    << shot.name << " squeezes " << caption->getText();
+            }
     }
 }
 

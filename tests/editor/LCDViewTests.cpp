@@ -68,8 +68,8 @@ TEST (LCDView, AShownPageHasFourRowsOnTheLeftAndTheRestOnTheRight)
         EXPECT_EQ (field->getBounds(),
                    juce::Rectangle<int> (left ? 130 : 380, row * 18, left ? 120 : 100, 18))
             << field->getName();
-        EXPECT_EQ (caption->getBounds(),
-                   juce::Rectangle<int> (left ? 5 : 255, row * 18, left ? 120 : 100, 18))
+        // Each caption reaches up to its field.
+        EXPECT_EQ (caption->getBounds(), juce::Rectangle<int> (left ? 5 : 255, row * 18, 125, 18))
             << field->getName();
         EXPECT_EQ (caption->getText(), field->getName() + ": ");
         EXPECT_EQ (caption->findColour (juce::Label::textColourId), juce::Colours::white);
@@ -91,7 +91,7 @@ TEST (LCDView, APageLaidOutOnlyWhenItGotItsSizeUsesATwentyPixelPitch)
 
     page.setSize (600, 120);
     EXPECT_EQ (d.getY(), 60);
-    EXPECT_EQ (page.getCaption (3)->getBounds(), juce::Rectangle<int> (5, 60, 120, 20));
+    EXPECT_EQ (page.getCaption (3)->getBounds(), juce::Rectangle<int> (5, 60, 125, 20));
     EXPECT_EQ (e.getBounds(), juce::Rectangle<int> (380, 0, 100, 18));
 
     // Captions are made anew at each layout, never piled up.
@@ -138,7 +138,7 @@ TEST (LCDView, ASpacerKeepsARowEmptyAndANinthFieldGoesBelowTheRightColumn)
     EXPECT_TRUE (page.getCaption (3)->getText().isEmpty());
     EXPECT_EQ (page.getCaption (3)->getY(), 54);
     EXPECT_EQ (fields[8]->getBounds(), juce::Rectangle<int> (380, 72, 100, 18));
-    EXPECT_EQ (page.getCaption (8)->getBounds(), juce::Rectangle<int> (255, 72, 100, 18));
+    EXPECT_EQ (page.getCaption (8)->getBounds(), juce::Rectangle<int> (255, 72, 125, 18));
 }
 
 // The panel owns the fields; a page kept beyond a field it lists lays out what is left.

@@ -375,28 +375,6 @@ TEST_F (MainEditorDrags, DraggingKnobThreeOntoKnobTwelveCopiesIt)
     EXPECT_EQ (preset->getFader (5)->toBytes(), fader);
 }
 
-TEST_F (MainEditorDrags, AKnobHeldOverAControlBankButtonIsDiscardedAndItsDropCopiesNothing)
-{
-    const auto before = preset->toBytes();
-    juce::Component::SafePointer<juce::Component> dragged (editor->getKnobView (2));
-    const auto from = centreOf (editor->getKnobView (2));
-    const auto button = centreOf (editor->getControlBankButton (1));
-
-    mouse->moveTo (from);
-    mouse->press (from);
-    mouse->dragAlong (from, button);
-    holdOver (editor->getControlBankButton (1), 0, [this] { return editor->getControlBank(); });
-
-    // The switch took the dragged view with it, and nothing refers to it any more.
-    EXPECT_EQ (dragged, nullptr);
-
-    const auto target = centreOf (editor->getKnobView (5));
-    mouse->dragAlong (button, target);
-    mouse->release (target);
-    testing_support::pumpMessages (50);
-    EXPECT_EQ (preset->toBytes(), before);
-}
-
 TEST_F (MainEditorDrags, AKnobHeldOverAPadBankButtonSurvivesTheSwitchAndCopies)
 {
     const auto knob3 = preset->getKnob (2)->toBytes();
@@ -415,24 +393,57 @@ TEST_F (MainEditorDrags, AKnobHeldOverAPadBankButtonSurvivesTheSwitchAndCopies)
     EXPECT_EQ (preset->getKnob (6)->toBytes(), knob3);
 }
 
-TEST_F (MainEditorDrags, APadHeldOverAPadBankButtonIsDiscardedToo)
+// Held over the bank button of its own kind, the dragged view is carried, hidden, to the new bank,
+// and dropped there on a view of its kind it copies; once its drag is over it is let go of.
+TEST_F (MainEditorDrags, AControlCarriedToAnotherBankCopiesWhereItIsDropped)
 {
-    const auto before = preset->toBytes();
-    juce::Component::SafePointer<juce::Component> dragged (editor->getPadView (0));
-    const auto from = centreOf (editor->getPadView (0));
-    const auto button = centreOf (editor->getPadBankButton (3));
+    preset->getPad (0)->setParameterValue (VexoPad::Param::midiNote, 99);
+    const auto pad1 = preset->getPad (0)->toBytes();
+    const auto knob3 = preset->getKnob (2)->toBytes();
+    ASSERT_NE (preset->getPad (21)->toBytes(), pad1);
+    ASSERT_NE (preset->getKnob (12)->toBytes(), knob3);
 
-    mouse->moveTo (from);
+    // Views stand at the same places in every bank.
+    const auto carry = [this] (juce::Component* view, juce::Button* bankButton, std::function<int()> bank,
+                               juce::Point<int> to)
+    {
+        juce::Component::SafePointer<juce::Component> dragged (view);
+        const auto from = centreOf (view);
+        const auto button = centreOf (bankButton);
+        mouse->press (from);
+        mouse->dragAlong (from, button);
+        holdOver (bankButton, 0, bank);
+        ASSERT_NE (dragged, nullptr);
+        EXPECT_FALSE (dragged->isVisible());
+        mouse->dragAlong (button, to);
+        mouse->release (to);
+        EXPECT_TRUE (testing_support::pumpUntil ([&] { return dragged == nullptr; }, 2000));
+    };
+
+    carry (
+        editor->getPadView (0), editor->getPadBankButton (1), [this] { return editor->getPadBank(); },
+        centreOf (editor->getPadView (5)));
+    EXPECT_EQ (preset->getPad (21)->toBytes(), pad1);
+    carry (
+        editor->getKnobView (2), editor->getControlBankButton (1),
+        [this] { return editor->getControlBank(); }, centreOf (editor->getKnobView (4)));
+    EXPECT_EQ (preset->getKnob (12)->toBytes(), knob3);
+}
+
+// The editor's own drag shows a small thumbnail hanging from the pointer, not the whole editor
+// over the list it is dropped on.
+TEST_F (MainEditorDrags, TheMainWindowDragShowsAThumbnailBelowAndRightOfThePointer)
+{
+    auto& desktop = juce::Desktop::getInstance();
+    const auto windowsBefore = desktop.getNumComponents();
+    const juce::Point<int> from (1100, 650), to (1000, 600); // on the editor's background
     mouse->press (from);
-    mouse->dragAlong (from, button);
-    holdOver (editor->getPadBankButton (3), 0, [this] { return editor->getPadBank(); });
-    EXPECT_EQ (dragged, nullptr);
-
-    const auto target = centreOf (editor->getPadView (5));
-    mouse->dragAlong (button, target);
-    mouse->release (target);
-    testing_support::pumpMessages (50);
-    EXPECT_EQ (preset->toBytes(), before);
+    mouse->dragAlong (from, to);
+    ASSERT_EQ (desktop.getNumComponents(), windowsBefore + 1);
+    const auto picture = desktop.getComponent (windowsBefore)->getScreenBounds();
+    EXPECT_TRUE ((juce::Rectangle<int> (295, 181) + editor->localPointToGlobal (to)).contains (picture))
+        << picture.toString();
+    mouse->release (to);
 }
 
 namespace

@@ -35,9 +35,11 @@ struct SequencerEditor : ::testing::Test
 TEST_F (SequencerEditor, ControlsSitWhereTheEditorPlacesThem)
 {
     EXPECT_EQ (editor.getBounds(), juce::Rectangle<int> (0, 0, 1176, 721));
-    EXPECT_EQ (editor.getNameEditor().getBounds(), juce::Rectangle<int> (85, 10, 75, 20));
-    EXPECT_EQ (editor.getStepsBox().getBounds(), juce::Rectangle<int> (260, 10, 75, 20));
-    EXPECT_EQ (editor.getStartStopBox().getBounds(), juce::Rectangle<int> (485, 10, 100, 20));
+    // The name editor is as wide as its font needs for any name; the boxes follow it.
+    const auto nameRight = editor.getNameEditor().getRight();
+    EXPECT_EQ (editor.getNameEditor().getBounds().withWidth (75), juce::Rectangle<int> (85, 10, 75, 20));
+    EXPECT_EQ (editor.getStepsBox().getBounds(), juce::Rectangle<int> (nameRight + 100, 10, 75, 20));
+    EXPECT_EQ (editor.getStartStopBox().getBounds(), juce::Rectangle<int> (nameRight + 325, 10, 100, 20));
     EXPECT_EQ (editor.getTable().getBounds(), juce::Rectangle<int> (0, 40, 1176, 597));
     EXPECT_EQ (editor.getVelocityView().getBounds(), juce::Rectangle<int> (0, 637, 1176, 84));
     EXPECT_EQ (editor.getOverlay().getBounds(), juce::Rectangle<int> (0, 40, 1176, 681));
@@ -56,9 +58,9 @@ TEST_F (SequencerEditor, ControlsSitWhereTheEditorPlacesThem)
             captions[label->getText()] = label->getBounds();
     ASSERT_EQ (captions.size(), 3u);
     EXPECT_EQ (captions["Preset: "], juce::Rectangle<int> (10, 10, 75, 20));
-    EXPECT_EQ (captions["STEPS: "].getRight(), 260);
+    EXPECT_EQ (captions["STEPS: "].getRight(), nameRight + 100);
     EXPECT_EQ (captions["STEPS: "].getY(), 10);
-    EXPECT_EQ (captions["START/STOP TYPE:"].getRight(), 485);
+    EXPECT_EQ (captions["START/STOP TYPE:"].getRight(), nameRight + 325);
     EXPECT_EQ (editor.getStepsBox().getName(), "Steps");
     EXPECT_EQ (editor.getStartStopBox().getName(), "Start/Stop");
 }
@@ -144,6 +146,13 @@ TEST_F (SequencerEditor, NameEditorRenamesThePresetAndFollowsRenames)
     ASSERT_TRUE (preset->setName ("SNARES"));
     settle();
     EXPECT_EQ (name.getText(), "SNARES");
+
+    for (auto* whole : {"MYTESTNA", "WWWWWWWW", "@@@@@@@@"}) // every name whole, the widest too
+    {
+        ASSERT_TRUE (preset->setName (whole));
+        settle();
+        EXPECT_LE (name.getTextWidth(), name.getWidth() - name.getBorder().getLeftAndRight()) << whole;
+    }
 }
 
 TEST_F (SequencerEditor, ClearSequenceEmptiesEveryTrackAndNothingElse)

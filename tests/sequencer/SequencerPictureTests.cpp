@@ -57,6 +57,12 @@ TEST (SequencerPicture, GridShadeBarsAndHeaderAreWhereTheyBelong)
     const auto shaded = image.getPixelAt (shadeStart + 9, row0 + 22);
     EXPECT_GT (luminance (lit), luminance (shaded) + 60.0f);
 
+    // The shade leaves the table's scroll bar alone: it shows in its own colours.
+    auto& bar = editor.getTable().getVerticalScrollBar();
+    const auto barArea = editor.getLocalArea (&bar, bar.getLocalBounds());
+    EXPECT_TRUE (
+        near (image.getPixelAt (barArea.getX() + 4, barArea.getBottom() - 8), juce::Colours::darkgrey));
+
     // The velocity strip of row 1: step 12's bar (47) is orange and reaches about a third of the
     // way up; above it the strip's background shows.
     const int barTop = editor.getVelocityView().getY() + 16;

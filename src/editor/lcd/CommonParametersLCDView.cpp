@@ -69,6 +69,7 @@ CommonParametersLCDView::CommonParametersLCDView (VexoEditorPreset::Ptr presetTo
     nameEditor->setColour (juce::TextEditor::backgroundColourId, juce::Colours::transparentBlack);
     nameEditor->setColour (juce::TextEditor::textColourId, juce::Colours::white);
     addField (presetEditor, std::move (nameEditor), "PRESET", 80, 60);
+    widenForPresetNames (*presetEditor); // nothing else shares its row
     presetEditor->addListener (this);
 
     addField (tempoBox, createNumberBox ("TEMPO", 30, 300), "TEMPO", 35, 52);

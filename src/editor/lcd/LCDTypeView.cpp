@@ -1,5 +1,25 @@
 #include "editor/lcd/LCDTypeView.h"
 
+namespace
+{
+// A caption reaches up to its field, which keeps its place; its text keeps a small gap before it.
+constexpr int captionX[] = {5, 255};
+constexpr int fieldX[] = {130, 380};
+constexpr int fieldWidths[] = {120, 100};
+const juce::BorderSize<int> captionBorder (1, 5, 1, 3);
+constexpr float smallestCaptionFontHeight = 10.0f;
+
+juce::String captionTextFor (const juce::String& fieldName)
+{
+    return fieldName.isEmpty() ? juce::String() : fieldName + ": ";
+}
+
+int captionTextWidth (int column)
+{
+    return fieldX[column] - captionX[column] - captionBorder.getLeftAndRight();
+}
+} // namespace
+
 LCDTypeView::LCDTypeView() = default;
 
 LCDTypeView::~LCDTypeView() = default;
@@ -22,9 +42,32 @@ juce::Label* LCDTypeView::getCaption (int index) const
     return captions[index];
 }
 
+float LCDTypeView::getFittingCaptionFontHeight() const
+{
+    auto height = defaultCaptionFontHeight;
+
+    for (int i = 0; i < fields.size(); ++i)
+        if (auto* field = fields.getReference (i).getComponent())
+        {
+            // As a label draws it: without the trailing blank.
+            const auto text = captionTextFor (field->getName()).trim();
+            const auto width = (float)captionTextWidth (i < rowsPerColumn ? 0 : 1);
+            while (height > smallestCaptionFontHeight &&
+                   juce::Font (height, juce::Font::plain).getStringWidthFloat (text) > width)
+                height -= 0.5f;
+        }
+
+    return height;
+}
+
+void LCDTypeView::setCaptionFontHeight (float height)
+{
+    captionFontHeight = height;
+}
+
 void LCDTypeView::resized()
 {
-    const juce::Font captionFont (16.0f, juce::Font::plain);
+    const juce::Font captionFont (captionFontHeight, juce::Font::plain);
     captions.clear();
 
     for (int i = 0; i < fields.size(); ++i)
@@ -42,23 +85,17 @@ void LCDTypeView::resized()
         caption->setFont (captionFont);
 
         if (field->getName().isNotEmpty())
-            caption->setText (field->getName() + ": ", juce::dontSendNotification);
+            caption->setText (captionTextFor (field->getName()), juce::dontSendNotification);
 
         caption->setColour (juce::Label::textColourId, juce::Colours::white);
         caption->setJustificationType (juce::Justification::left);
+        caption->setBorderSize (captionBorder);
 
         const int h = field->getHeight();
-
-        if (i < rowsPerColumn)
-        {
-            caption->setBounds (5, i * h, 120, h);
-            field->setBounds (130, i * h, 120, 18);
-        }
-        else
-        {
-            caption->setBounds (255, (i - rowsPerColumn) * h, 100, h);
-            field->setBounds (380, (i - rowsPerColumn) * h, 100, 18);
-        }
+        const int column = i < rowsPerColumn ? 0 : 1;
+        const int y = (i - column * rowsPerColumn) * h;
+        caption->setBounds (captionX[column], y, fieldX[column] - captionX[column], h);
+        field->setBounds (fieldX[column], y, fieldWidths[column], 18);
 
         addAndMakeVisible (caption);
         addAndMakeVisible (field);

@@ -14,6 +14,8 @@ public:
     static constexpr int fieldWidth = 50;
     static constexpr int fieldHeight = 20;
     static constexpr int rowsPerColumn = 4;
+    // The captions' font unless a caption of the panel would not fit it whole (see addTypeView).
+    static constexpr float defaultCaptionFontHeight = 16.0f;
 
     LCDTypeView();
     ~LCDTypeView() override;
@@ -27,6 +29,13 @@ public:
     // The caption of the field at index as last laid out; null before the first layout.
     juce::Label* getCaption (int index) const;
 
+    // The largest caption font, up to the default one, in which every caption of this page fits
+    // its box whole; a caption that does not fit would otherwise be drawn squeezed.
+    float getFittingCaptionFontHeight() const;
+    // The panel gives all its pages one caption font, that of its longest caption.
+    void setCaptionFontHeight (float height);
+    float getCaptionFontHeight() const { return captionFontHeight; }
+
     // Makes new captions and places every field with its caption. Rows are as high as the fields
     // are when the layout starts, so a page's first layout (fields still 20 high) is looser than
     // every later one (18).
@@ -35,6 +44,7 @@ public:
 private:
     juce::Array<juce::Component::SafePointer<juce::Component>> fields;
     juce::OwnedArray<juce::Label> captions;
+    float captionFontHeight = defaultCaptionFontHeight;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (LCDTypeView)
 };

@@ -20,6 +20,13 @@ void LCDView::addTypeView (LCDTypeView::Ptr page)
     pages.add (page);
     page->setTopLeftPosition (0, title.getHeight());
     addChildComponent (page.get());
+
+    // One caption font for the whole panel, on every page: none smaller than those beside it.
+    auto height = LCDTypeView::defaultCaptionFontHeight;
+    for (auto* each : pages)
+        height = juce::jmin (height, each->getFittingCaptionFontHeight());
+    for (auto* each : pages)
+        each->setCaptionFontHeight (height);
 }
 
 void LCDView::showTypeView (int index)
