@@ -6,11 +6,15 @@
 namespace
 {
 // VEXOB_SIMULATED_DEVICE=1 puts a simulated device on "VexoB Remote" in place of the system's
-// MIDI ports, for running the program without hardware.
+// MIDI ports, for running the program without hardware; =wire makes it as slow as a real one on
+// its MIDI cable.
 std::shared_ptr<MidiPortSystem> portSystemChosenByEnvironment()
 {
-    if (juce::SystemStats::getEnvironmentVariable ("VEXOB_SIMULATED_DEVICE", {}) == "1")
+    const auto simulated = juce::SystemStats::getEnvironmentVariable ("VEXOB_SIMULATED_DEVICE", {});
+    if (simulated == "1")
         return std::make_shared<SimulatedDevicePortSystem>();
+    if (simulated == "wire")
+        return std::make_shared<SimulatedDevicePortSystem> (SimulatedVexoBDevice::Link::wire);
     return std::make_shared<JuceMidiPortSystem>();
 }
 

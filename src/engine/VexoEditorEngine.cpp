@@ -29,10 +29,12 @@ public:
     // Device notices come on the message thread; the engine's own handlers get them unchanged.
     void inputDevicesDisconnected (const juce::StringArray& names) override
     {
+        engine.devicesLost();
         engine.inputDevicesDisconnected (names);
     }
     void outputDevicesDisconnected (const juce::StringArray& names) override
     {
+        engine.devicesLost();
         engine.outputDevicesDisconnected (names);
     }
     void inputDevicesReconnected (const juce::StringArray& names) override
@@ -75,21 +77,23 @@ private:
 class VexoEditorEngine::SendPresetResultUpdater : public ListenerUpdater
 {
 public:
-    SendPresetResultUpdater (ListenerListType& l, int r, EditorPreset::Ptr p)
+    SendPresetResultUpdater (ListenerListType& l, int r, EditorPreset::Ptr p, bool w)
         : listeners (l)
         , result (r)
         , preset (std::move (p))
+        , withdrawn (w)
     {
     }
     void callListeners() override
     {
-        listeners.call ([this] (Listener& l) { l.sendPresetResult (preset, result); });
+        listeners.call ([this] (Listener& l) { l.sendEnded (preset, result, withdrawn); });
     }
 
 private:
     ListenerListType& listeners;
     const int result;
     const EditorPreset::Ptr preset;
+    const bool withdrawn;
 };
 
 class VexoEditorEngine::RequestPresetResultUpdater : public ListenerUpdater
@@ -153,6 +157,11 @@ void VexoEditorEngine::Listener::requestEnded (EditorPreset::Ptr, int, int resul
     requestPresetResult (result);
 }
 
+void VexoEditorEngine::Listener::sendEnded (EditorPreset::Ptr preset, int result, bool)
+{
+    sendPresetResult (std::move (preset), result);
+}
+
 //==============================================================================
 VexoEditorEngine::VexoEditorEngine (int numPresets, int sizeOfDump, MidiManager::Ptr manager)
     : midiManager (std::move (manager))
@@ -176,8 +185,8 @@ VexoEditorEngine::~VexoEditorEngine()
     cancelQueuedUpdates();
 
     const juce::ScopedLock sl (lock);
-    sendQueue.clear();
-    requestQueue.clear();
+    sends.entries.clear();
+    requests.entries.clear();
 }
 
 void VexoEditorEngine::addListener (Listener* listener)
@@ -210,13 +219,19 @@ juce::Array<juce::uint8> VexoEditorEngine::buildMessage (const EditorPreset& pre
 int VexoEditorEngine::getNumPendingSends() const
 {
     const juce::ScopedLock sl (lock);
-    return sendQueue.size();
+    return (int)sends.entries.size();
 }
 
 int VexoEditorEngine::getNumPendingRequests() const
 {
     const juce::ScopedLock sl (lock);
-    return requestQueue.size();
+    return (int)requests.entries.size();
+}
+
+EditorPreset::Ptr VexoEditorEngine::getSendOnItsWay() const
+{
+    const juce::ScopedLock sl (lock);
+    return sends.onItsWay ? sends.entries.front().preset : nullptr;
 }
 
 //==============================================================================
@@ -225,23 +240,22 @@ void VexoEditorEngine::sendPreset (int slot, EditorPreset::Ptr preset)
     if (preset == nullptr)
         return;
 
-    if (midiManager == nullptr || midiManager->getNumOpenOutputs() == 0)
+    if (!portOpenFor (Exchange::send))
     {
-        // The oldest pending send can no longer be acknowledged through this output; it ends now,
-        // with the same report as the new one.
-        if (auto dropped = takeOldest (sendQueue, sendTimerId))
+        // What is under way can no longer be acknowledged through this output: it ends now, with
+        // the same report as the new send, oldest first.
+        if (auto dropped = takeOnItsWay (Exchange::send))
             queueSendResult (dropped, resultNoPort);
+        withdrawWaiting (Exchange::send, resultNoPort, nullptr);
         queueSendResult (preset, resultNoPort);
         return;
     }
 
-    const auto message = VexoSysEx::toMidiMessage (VexoSysEx::buildDump (getMessageModel(), *preset, slot));
     {
         const juce::ScopedLock sl (lock);
-        sendQueue.add (preset);
+        sends.entries.push_back ({preset, slot});
     }
-    midiManager->sendMessage (message);
-    startTimer (sendTimerId, replyTimeoutMs);
+    startNext (Exchange::send);
 }
 
 void VexoEditorEngine::requestPreset (int slot, EditorPreset::Ptr preset)
@@ -249,37 +263,118 @@ void VexoEditorEngine::requestPreset (int slot, EditorPreset::Ptr preset)
     if (preset == nullptr)
         return;
 
-    if (midiManager == nullptr || midiManager->getNumOpenInputs() == 0)
+    if (!portOpenFor (Exchange::request))
     {
         queueRequestResult (preset, -1, resultNoPort);
         return;
     }
 
-    const auto message = VexoSysEx::toMidiMessage (VexoSysEx::buildPresetRequest (getMessageModel(), slot));
     {
         const juce::ScopedLock sl (lock);
-        requestQueue.add (preset);
+        requests.entries.push_back ({preset, slot});
     }
-    midiManager->sendMessage (message);
-    startTimer (requestTimerId, replyTimeoutMs);
+    startNext (Exchange::request);
 }
 
-EditorPreset::Ptr VexoEditorEngine::takeOldest (juce::ReferenceCountedArray<EditorPreset>& queue, int timerId)
+void VexoEditorEngine::withdrawWaitingSends (const juce::ReferenceCountedArray<EditorPreset>& presets)
 {
-    EditorPreset::Ptr oldest;
+    withdrawWaiting (Exchange::send, resultNoReply, &presets);
+}
+
+bool VexoEditorEngine::portOpenFor (Exchange exchange) const
+{
+    if (midiManager == nullptr)
+        return false;
+    return exchange == Exchange::send ? midiManager->getNumOpenOutputs() > 0
+                                      : midiManager->getNumOpenInputs() > 0;
+}
+
+void VexoEditorEngine::startNext (Exchange exchange)
+{
+    auto& line = lineOf (exchange);
+    for (;;)
     {
-        const juce::ScopedLock sl (lock);
-        if (queue.isEmpty())
-            return nullptr;
-        oldest = queue.removeAndReturn (0);
-        if (queue.isEmpty())
+        Waiting next;
         {
-            stopTimer (timerId);
-            return oldest;
+            const juce::ScopedLock sl (lock);
+            if (line.onItsWay || line.entries.empty())
+                return;
+            next = line.entries.front();
+            if (next.withdrawnWith >= 0)
+                line.entries.pop_front();
         }
+
+        if (next.withdrawnWith >= 0)
+        {
+            reportEnd (exchange, next.preset, next.withdrawnWith, true);
+            continue;
+        }
+
+        if (!portOpenFor (exchange))
+        {
+            // None of the waiting can go out: each ends in turn, none is sent later.
+            markWithdrawn (exchange, resultNoPort, nullptr);
+            continue;
+        }
+
+        const auto model = getMessageModel();
+        const auto message = VexoSysEx::toMidiMessage (
+            exchange == Exchange::send ? VexoSysEx::buildDump (model, *next.preset, next.slot)
+                                       : VexoSysEx::buildPresetRequest (model, next.slot));
+        {
+            const juce::ScopedLock sl (lock);
+            line.onItsWay = true;
+        }
+        midiManager->sendMessage (message);
+        startTimer (exchange == Exchange::send ? sendTimerId : requestTimerId, replyTimeoutMs);
+        return;
     }
-    startTimer (timerId, replyTimeoutMs);
-    return oldest;
+}
+
+EditorPreset::Ptr VexoEditorEngine::takeOnItsWay (Exchange exchange)
+{
+    auto& line = lineOf (exchange);
+    stopTimer (exchange == Exchange::send ? sendTimerId : requestTimerId);
+
+    const juce::ScopedLock sl (lock);
+    if (!line.onItsWay || line.entries.empty())
+        return nullptr;
+    line.onItsWay = false;
+    auto preset = line.entries.front().preset;
+    line.entries.pop_front();
+    return preset;
+}
+
+void VexoEditorEngine::markWithdrawn (Exchange exchange, int result,
+                                      const juce::ReferenceCountedArray<EditorPreset>* only)
+{
+    auto& line = lineOf (exchange);
+    const juce::ScopedLock sl (lock);
+    for (auto it = line.entries.begin() + (line.onItsWay ? 1 : 0); it != line.entries.end(); ++it)
+        if (it->withdrawnWith < 0 && (only == nullptr || only->contains (it->preset.get())))
+            it->withdrawnWith = result;
+}
+
+void VexoEditorEngine::withdrawWaiting (Exchange exchange, int result,
+                                        const juce::ReferenceCountedArray<EditorPreset>* only)
+{
+    // Marked only: each ends at its turn, so that results keep the order of the sends.
+    markWithdrawn (exchange, result, only);
+    startNext (exchange);
+}
+
+void VexoEditorEngine::reportEnd (Exchange exchange, EditorPreset::Ptr preset, int result, bool withdrawn)
+{
+    if (exchange == Exchange::send)
+        queueSendResult (std::move (preset), result, withdrawn);
+    else
+        queueRequestResult (std::move (preset), -1, result);
+}
+
+void VexoEditorEngine::devicesLost()
+{
+    withdrawWaiting (Exchange::send, resultNoPort, nullptr);
+    withdrawWaiting (Exchange::request, resultNoPort, nullptr);
 }
 
 void VexoEditorEngine::timerCallback (int timerId)
@@ -288,13 +383,19 @@ void VexoEditorEngine::timerCallback (int timerId)
 
     if (timerId == sendTimerId)
     {
-        if (auto preset = takeOldest (sendQueue, sendTimerId))
+        if (auto preset = takeOnItsWay (Exchange::send))
             queueSendResult (preset, resultNoReply);
+        startNext (Exchange::send);
+
+        // The dump that timed out may still be answered, while the next one has just gone out.
+        lateAckOwed = getSendOnItsWay() != nullptr;
+        lateAckGuardEnd = juce::Time::getMillisecondCounter() + (juce::uint32)lateAckGuardMs;
     }
     else if (timerId == requestTimerId)
     {
-        if (auto preset = takeOldest (requestQueue, requestTimerId))
+        if (auto preset = takeOnItsWay (Exchange::request))
             queueRequestResult (preset, -1, resultNoReply);
+        startNext (Exchange::request);
     }
 }
 
@@ -327,7 +428,7 @@ void VexoEditorEngine::processIncoming (const juce::MidiMessage& message)
 
 void VexoEditorEngine::presetDumpReceived (const juce::uint8* data, int size)
 {
-    auto preset = takeOldest (requestQueue, requestTimerId);
+    auto preset = takeOnItsWay (Exchange::request);
     if (preset == nullptr)
         return;
 
@@ -335,11 +436,20 @@ void VexoEditorEngine::presetDumpReceived (const juce::uint8* data, int size)
     const bool loaded = preset->fromBytes (VexoSysEx::extractDataBlock (data, size, getDumpTrailer().size()));
     const int slotInReply = size > VexoSysEx::slotOffset ? data[VexoSysEx::slotOffset] : -1;
     queueRequestResult (preset, slotInReply, loaded ? resultSuccess : resultNoReply);
+    startNext (Exchange::request);
 }
 
 void VexoEditorEngine::acknowledgementReceived()
 {
-    queueSendResult (takeOldest (sendQueue, sendTimerId), resultSuccess);
+    // Acknowledgements carry nothing that says which dump they answer. When a time-out has sent
+    // the next dump on its way, an acknowledgement sooner than that dump could be answered is the
+    // late answer to the one that timed out.
+    if (std::exchange (lateAckOwed, false) &&
+        (juce::int32) (lateAckGuardEnd - juce::Time::getMillisecondCounter()) > 0)
+        return;
+
+    queueSendResult (takeOnItsWay (Exchange::send), resultSuccess);
+    startNext (Exchange::send);
 }
 
 void VexoEditorEngine::globalSettingReplyReceived (const juce::uint8* data, int size)
@@ -443,9 +553,9 @@ void VexoEditorEngine::sendGlobalSettings (VexoGlobalSettings::Ptr settings)
 }
 
 //==============================================================================
-void VexoEditorEngine::queueSendResult (EditorPreset::Ptr preset, int result)
+void VexoEditorEngine::queueSendResult (EditorPreset::Ptr preset, int result, bool withdrawn)
 {
-    queueUpdate (new SendPresetResultUpdater (listeners, result, std::move (preset)),
+    queueUpdate (new SendPresetResultUpdater (listeners, result, std::move (preset), withdrawn),
                  juce::sendNotificationAsync);
 }
 

@@ -8,16 +8,20 @@
 #include "model/QueueASyncUpdater.h"
 #include "model/VexoGlobalSettings.h"
 
+#include <deque>
 #include <memory>
 
 // The one object through which the program talks to the device and to preset files. Every
 // outcome reaches the listeners as a result code, later, on the message thread, in the order the
 // outcomes happened.
 //
-// Sends and requests wait in two queues, oldest first; replies are matched to them first in,
-// first out. Each queue has a time-out that runs while the queue is not empty: an answer or an
-// expiry ends the oldest entry and gives the next one a full time-out of its own, so that every
-// send and every request ends with exactly one result.
+// Sends and requests wait in two queues, oldest first, and each queue puts one message on its way
+// at a time: the next preset dump goes out when the one before it has been acknowledged or has
+// timed out, the next request when the one before it has had its dump or has timed out. A
+// device's MIDI cable carries 3,125 bytes a second, so a dump takes 1.1 s to cross it, and the
+// output buffer in front of it (4 KB on Linux) silently drops what a burst would overflow it with.
+// Replies are matched first in, first out; the time-out of each message counts from when it is
+// handed to the port, so that every send and every request ends with exactly one result, in order.
 class VexoEditorEngine : public MidiManager::Listener,
                          public virtual juce::ReferenceCountedObject,
                          public virtual QueueASyncUpdater,
@@ -39,6 +43,10 @@ public:
     static constexpr int saveWritten = 1;
 
     static constexpr int defaultReplyTimeoutMs = 3000;
+    // After a send has timed out, its acknowledgement may still come. The next dump, handed over
+    // at that moment, needs 1.16 s on the device's cable before its own can: an acknowledgement
+    // within this time of such a time-out is the late one and is not counted for the next send.
+    static constexpr int defaultLateAcknowledgementGuardMs = 1000;
     static constexpr int sendTimerId = 1;
     static constexpr int requestTimerId = 2;
 
@@ -58,6 +66,13 @@ public:
         // results apart by the preset, and a late reply to an earlier request by that slot number.
         // Unless overridden, it reports through requestPresetResult.
         virtual void requestEnded (EditorPreset::Ptr preset, int slotInReply, int result);
+
+        // The same result, saying whether the send was withdrawn: accepted, it waited for its turn
+        // and ended without ever being handed to the port, because the port or the device went
+        // (result 0) or its sender withdrew it (result 1). It ends right after the send before it,
+        // whose own result tells the cause (or its sender knows it). Unless overridden, it reports
+        // through sendPresetResult.
+        virtual void sendEnded (EditorPreset::Ptr preset, int result, bool withdrawn);
     };
 
     class SendPresetResultUpdater;
@@ -72,11 +87,17 @@ public:
     void removeListener (Listener* listener);
 
     // Message thread. Result 0 at once without an open output, else 2 on the acknowledgement or 1
-    // when none comes in time.
+    // when none comes in time. Without an output, the sends under way end too, with 0.
     void sendPreset (int slot, EditorPreset::Ptr preset);
     // Message thread. Result 0 at once without an open input, else 2 when a valid dump has been
     // loaded into the preset, or 1 when none comes in time or the dump is refused.
     void requestPreset (int slot, EditorPreset::Ptr preset);
+
+    // Message thread. Withdraws each send of these presets that still waits for its turn: it is
+    // never sent, and ends with result 1, withdrawn, as soon as the sends before it have ended. A
+    // send already on its way ends as it will. For a sender that stops (a window closing, a batch
+    // given up).
+    void withdrawWaitingSends (const juce::ReferenceCountedArray<EditorPreset>& presets);
 
     // Any thread. The preset changes at once; only the result is deferred.
     void loadPresetFile (const juce::File& file, EditorPreset::Ptr preset);
@@ -124,16 +145,58 @@ public:
     int getDumpSize() const { return dumpSize; }
     MidiManager::Ptr getMidiManager() const { return midiManager; }
 
-    // Settings in the engine instead of fixed: tests shorten the time-out.
+    // Settings in the engine instead of fixed: tests shorten the time-out, and those whose device
+    // answers faster than a cable could shorten the guard.
     void setReplyTimeout (int milliseconds) { replyTimeoutMs = juce::jmax (1, milliseconds); }
     int getReplyTimeout() const { return replyTimeoutMs; }
+    void setLateAcknowledgementGuard (int milliseconds) { lateAckGuardMs = juce::jmax (0, milliseconds); }
+    int getLateAcknowledgementGuard() const { return lateAckGuardMs; }
 
+    // Sends (requests) not ended yet: the one on its way and those waiting for their turn.
     int getNumPendingSends() const;
     int getNumPendingRequests() const;
+    // Message thread. The preset whose dump is on its way; null when none is.
+    EditorPreset::Ptr getSendOnItsWay() const;
 
 private:
     class IncomingMessages;
     using ListenerListType = juce::ListenerList<Listener>;
+
+    // The sends, or the requests, not ended yet, oldest first; the oldest is on its way to the
+    // device when onItsWay is set, and the others wait for their turn.
+    struct Waiting
+    {
+        EditorPreset::Ptr preset;
+        int slot = 0;
+        // The result it ends with when its turn comes, once withdrawn; it is then never sent.
+        int withdrawnWith = -1;
+    };
+    struct Line
+    {
+        std::deque<Waiting> entries;
+        bool onItsWay = false;
+    };
+    enum class Exchange
+    {
+        send,
+        request
+    };
+
+    Line& lineOf (Exchange exchange) { return exchange == Exchange::send ? sends : requests; }
+    bool portOpenFor (Exchange exchange) const;
+    // Unless a message is on its way already: ends the withdrawn entries at the front of the line,
+    // then hands the oldest waiting message to the port.
+    void startNext (Exchange exchange);
+    // Takes the entry on its way and stops its time-out; null when none is on its way.
+    EditorPreset::Ptr takeOnItsWay (Exchange exchange);
+    // Withdraws every entry still waiting for its turn (or only those of the given presets); the
+    // first marks them, the second also ends those whose turn it is.
+    void markWithdrawn (Exchange exchange, int result, const juce::ReferenceCountedArray<EditorPreset>* only);
+    void withdrawWaiting (Exchange exchange, int result,
+                          const juce::ReferenceCountedArray<EditorPreset>* only);
+    void reportEnd (Exchange exchange, EditorPreset::Ptr preset, int result, bool withdrawn);
+    // The device is gone: nothing waiting can reach it any more.
+    void devicesLost();
 
     // Message thread: the work for one message that arrived on the MIDI input thread.
     void processIncoming (const juce::MidiMessage& message);
@@ -141,10 +204,7 @@ private:
     void acknowledgementReceived();
     void globalSettingReplyReceived (const juce::uint8* data, int size);
 
-    // Ends the oldest entry of a queue and keeps its timer running while entries remain.
-    EditorPreset::Ptr takeOldest (juce::ReferenceCountedArray<EditorPreset>& queue, int timerId);
-
-    void queueSendResult (EditorPreset::Ptr preset, int result);
+    void queueSendResult (EditorPreset::Ptr preset, int result, bool withdrawn = false);
     void queueRequestResult (EditorPreset::Ptr preset, int slotInReply, int result);
     void queueOpenResult (int result);
     void queueSaveResult (int result);
@@ -155,12 +215,15 @@ private:
     ListenerListType listeners;
     VexoGlobalSettings::Ptr globalSettings;
     bool settingsReported = false;
-    juce::ReferenceCountedArray<EditorPreset> sendQueue;
-    juce::ReferenceCountedArray<EditorPreset> requestQueue;
+    Line sends, requests;
     juce::CriticalSection lock;
 
     std::unique_ptr<IncomingMessages> incoming;
     int replyTimeoutMs = defaultReplyTimeoutMs;
+    int lateAckGuardMs = defaultLateAcknowledgementGuardMs;
+    // Set by a send's time-out that put the next dump on its way, until an acknowledgement comes.
+    bool lateAckOwed = false;
+    juce::uint32 lateAckGuardEnd = 0;
 
     JUCE_DECLARE_NON_COPYABLE (VexoEditorEngine)
 };

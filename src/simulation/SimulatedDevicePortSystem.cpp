@@ -1,8 +1,9 @@
 #include "simulation/SimulatedDevicePortSystem.h"
 
-SimulatedDevicePortSystem::SimulatedDevicePortSystem()
+SimulatedDevicePortSystem::SimulatedDevicePortSystem (SimulatedVexoBDevice::Link link)
     : device (std::make_unique<SimulatedVexoBDevice> (*this))
 {
+    device->setLink (link);
 }
 
 SimulatedDevicePortSystem::~SimulatedDevicePortSystem()

@@ -10,7 +10,8 @@
 class SimulatedDevicePortSystem : public VirtualMidiPortSystem
 {
 public:
-    SimulatedDevicePortSystem();
+    explicit SimulatedDevicePortSystem (
+        SimulatedVexoBDevice::Link link = SimulatedVexoBDevice::Link::instant);
     // The device leaves the bus before the bus goes.
     ~SimulatedDevicePortSystem() override;
 

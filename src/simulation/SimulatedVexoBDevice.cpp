@@ -2,6 +2,8 @@
 
 #include "engine/FactoryPreset.h"
 
+#include <cmath>
+
 namespace
 {
 // The device's side of the protocol, written out here rather than borrowed from the editor's
@@ -37,8 +39,7 @@ SimulatedVexoBDevice::~SimulatedVexoBDevice()
     bus.removeDevice (outputId);
     bus.removeDevice (inputId);
     signalThreadShouldExit();
-    notify();
-    messageArrived.signal();
+    stepScheduled.signal();
     stopThread (5000);
 }
 
@@ -91,6 +92,48 @@ juce::Array<juce::MidiMessage> SimulatedVexoBDevice::getRecentMessages() const
     return messages;
 }
 
+void SimulatedVexoBDevice::setLink (Link link, double timeScale)
+{
+    const juce::ScopedLock sl (pendingLock);
+    currentLink = link;
+    scale = timeScale > 0.0 ? timeScale : 1.0;
+    const double rate = link == Link::wire ? SimulatedMidiWire::midiBytesPerSecond / scale : 0.0;
+    toDevice = SimulatedMidiWire (rate, link == Link::wire ? SimulatedMidiWire::kernelBufferBytes : 0);
+    toProgram = SimulatedMidiWire (rate, 0);
+    numStored = 0;
+    numPresetRequests = 0;
+}
+
+SimulatedVexoBDevice::Link SimulatedVexoBDevice::getLink() const
+{
+    const juce::ScopedLock sl (pendingLock);
+    return currentLink;
+}
+
+double SimulatedVexoBDevice::getTimeScale() const
+{
+    const juce::ScopedLock sl (pendingLock);
+    return scale;
+}
+
+juce::int64 SimulatedVexoBDevice::getNumBytesDropped() const
+{
+    const juce::ScopedLock sl (pendingLock);
+    return toDevice.getNumBytesDropped();
+}
+
+int SimulatedVexoBDevice::getNumMessagesCut() const
+{
+    const juce::ScopedLock sl (pendingLock);
+    return toDevice.getNumMessagesCut();
+}
+
+bool SimulatedVexoBDevice::isIdle() const
+{
+    const juce::ScopedLock sl (pendingLock);
+    return steps.empty() && toDevice.getBusyUntil() <= juce::Time::getMillisecondCounterHiRes();
+}
+
 void SimulatedVexoBDevice::messageFromProgram (const juce::MidiMessage& message)
 {
     ++numReceived;
@@ -101,47 +144,88 @@ void SimulatedVexoBDevice::messageFromProgram (const juce::MidiMessage& message)
             recent.pop_front();
     }
 
-    if (silent)
-        return;
+    const juce::ScopedLock sl (pendingLock);
+    // The bytes take their place in the buffer and on the cable even when nobody will act on them.
+    const auto passage = toDevice.write (message.getRawDataSize(), juce::Time::getMillisecondCounterHiRes());
+    if (passage.whole && !silent)
+        schedule (passage.arrivalMs, Step::arrive,
+                  juce::Array<juce::uint8> (message.getRawData(), message.getRawDataSize()));
+}
 
-    {
-        const juce::ScopedLock sl (pendingLock);
-        pending.add (message);
-    }
-    messageArrived.signal();
+void SimulatedVexoBDevice::schedule (double dueMs, Step step, juce::Array<juce::uint8> bytes)
+{
+    const juce::ScopedLock sl (pendingLock);
+    steps.emplace (dueMs, std::make_pair (step, std::move (bytes)));
+    stepScheduled.signal();
 }
 
 void SimulatedVexoBDevice::run()
 {
     while (!threadShouldExit())
     {
-        juce::Array<juce::MidiMessage> batch;
+        double due = 0.0;
+        Step step = Step::arrive;
+        juce::Array<juce::uint8> bytes;
+        int waitMs = -1;
         {
             const juce::ScopedLock sl (pendingLock);
-            batch.swapWith (pending);
-        }
-        if (batch.isEmpty())
-        {
-            messageArrived.wait (-1);
-            continue;
+            if (!steps.empty())
+            {
+                const auto next = steps.begin();
+                const double now = juce::Time::getMillisecondCounterHiRes();
+                if (next->first <= now)
+                {
+                    due = next->first;
+                    step = next->second.first;
+                    bytes = std::move (next->second.second);
+                    steps.erase (next);
+                    waitMs = 0;
+                }
+                else
+                {
+                    waitMs = juce::jmax (1, (int)std::ceil (next->first - now));
+                }
+            }
         }
 
-        for (const auto& message : batch)
+        if (waitMs != 0)
         {
-            if (threadShouldExit())
-                return;
-            const auto* raw = message.getRawData();
-            const auto reply = handle (juce::Array<juce::uint8> (raw, message.getRawDataSize()));
-            if (reply.isEmpty())
-                continue;
-            if (const int delay = replyDelayMs; delay > 0)
-            {
-                wait (delay);
-                if (threadShouldExit())
-                    return;
-            }
-            bus.sendFromDevice (inputId, juce::MidiMessage (reply.getRawDataPointer(), reply.size()));
+            stepScheduled.wait (waitMs);
+            continue;
         }
+        perform (due, step, bytes);
+    }
+}
+
+// Times follow from when each step was due, not from when the thread got to it, so that the
+// thread's own lateness does not add up over a long pass.
+void SimulatedVexoBDevice::perform (double dueMs, Step step, const juce::Array<juce::uint8>& bytes)
+{
+    switch (step)
+    {
+        case Step::arrive:
+        {
+            // Bytes still on the cable when it was pulled out never arrive.
+            if (!pluggedIn)
+                return;
+            const auto reply = handle (bytes);
+            if (reply.isEmpty())
+                return;
+            const juce::ScopedLock sl (pendingLock);
+            const bool storing = bytes.size() == dumpSize && currentLink == Link::wire;
+            schedule (dueMs + (storing ? storingTimeMs * scale : 0.0), Step::leave, reply);
+            return;
+        }
+        case Step::leave:
+        {
+            const juce::ScopedLock sl (pendingLock);
+            const auto passage = toProgram.write (bytes.size(), dueMs, replyDelayMs.load());
+            schedule (passage.arrivalMs, Step::deliver, bytes);
+            return;
+        }
+        case Step::deliver:
+            bus.sendFromDevice (inputId, juce::MidiMessage (bytes.getRawDataPointer(), bytes.size()));
+            return;
     }
 }
 
@@ -159,11 +243,13 @@ juce::Array<juce::uint8> SimulatedVexoBDevice::handle (const juce::Array<juce::u
         if (slot >= numSlots)
             return {};
         slots[slot] = m;
+        ++numStored;
         return {0xF0, 0x7D, 0x00, product, 0x11, 0x00, 0x02, (juce::uint8)slot, 0x00, 0xF7};
     }
 
     if (kind == 0x12 && m.size() == 9)
     {
+        ++numPresetRequests;
         const int slot = m[slotOffset];
         if (slot >= numSlots)
             return {};

@@ -2,6 +2,8 @@
 
 #include "engine/MidiManager.h"
 #include "engine/VexoBEditorEngine.h"
+#include "engine/VexoSysEx.h"
+#include "model/VexoBEditorPreset.h"
 #include "simulation/SimulatedDevicePortSystem.h"
 #include "simulation/SimulatedVexoBDevice.h"
 #include "simulation/VirtualMidiPortSystem.h"
@@ -29,6 +31,20 @@ inline std::vector<juce::uint8> toVector (const juce::MidiMessage& message)
     return {message.getRawData(), message.getRawData() + message.getRawDataSize()};
 }
 
+inline EditorPreset::Ptr presetNamed (const juce::String& name)
+{
+    auto* preset = new VexoBEditorPreset();
+    preset->setName (name);
+    return preset;
+}
+
+// The dump of a preset for a slot, F0 to F7, as the device stores it.
+inline std::vector<juce::uint8> dumpOf (const EditorPreset::Ptr& preset, int slot)
+{
+    VexoBEditorEngine engine (nullptr);
+    return toVector (VexoSysEx::wrap (VexoSysEx::buildDump (engine.getMessageModel(), *preset, slot)));
+}
+
 // Every result the engine reports, in delivery order.
 struct RecordingListener : VexoEditorEngine::Listener
 {
@@ -36,6 +52,7 @@ struct RecordingListener : VexoEditorEngine::Listener
     {
         EditorPreset::Ptr preset;
         int result;
+        bool withdrawn = false;
     };
 
     std::vector<SendResult> sends;
@@ -44,6 +61,10 @@ struct RecordingListener : VexoEditorEngine::Listener
     void sendPresetResult (EditorPreset::Ptr preset, int result) override
     {
         sends.push_back ({preset, result});
+    }
+    void sendEnded (EditorPreset::Ptr preset, int result, bool withdrawn) override
+    {
+        sends.push_back ({preset, result, withdrawn});
     }
     void requestPresetResult (int result) override { requests.push_back (result); }
     void openPresetFileResult (int result) override { opens.push_back (result); }

@@ -8,7 +8,9 @@
 #include <thread>
 #include <tuple>
 
+using engine_test::dumpOf;
 using engine_test::patientTimeoutMs;
+using engine_test::presetNamed;
 using engine_test::shortTimeoutMs;
 using engine_test::SimulatedLink;
 using engine_test::toVector;
@@ -29,22 +31,9 @@ struct WatchedPreset : VexoBEditorPreset
     }
 };
 
-EditorPreset::Ptr presetNamed (const juce::String& name)
-{
-    auto* preset = new VexoBEditorPreset();
-    preset->setName (name);
-    return preset;
-}
-
 juce::String nameOf (const EditorPreset::Ptr& preset)
 {
     return dynamic_cast<VexoEditorPreset*> (preset.get())->getName();
-}
-
-Bytes dumpOf (const EditorPreset::Ptr& preset, int slot)
-{
-    VexoBEditorEngine engine (nullptr);
-    return toVector (VexoSysEx::wrap (VexoSysEx::buildDump (engine.getMessageModel(), *preset, slot)));
 }
 
 const juce::MidiMessage acknowledgement()
