@@ -178,8 +178,9 @@ TEST_F (LoadFromHardwareDialog, GetOpensThePresetOfItsRow)
 
 TEST_F (LoadFromHardwareDialog, RefreshStartsAPassOnlyWhenNoneRuns)
 {
-    // As on a real wire: the reply to the request the stray took comes after the pass has moved on.
-    services.device().setReplyDelay (20);
+    // On the wire (twenty times faster than a real one), the reply to the request the stray took
+    // comes after the pass has moved on.
+    services.device().setLink (SimulatedVexoBDevice::Link::wire, 0.05);
     window->getPanel()->getRefreshButton().triggerClick();
     ASSERT_TRUE (settle ([&] { return window->isBusy(); }));
     window->requestAllPresets();
@@ -291,19 +292,10 @@ TEST_F (LoadFromHardwareDialog, AClosedWindowsFailedRequestNeverEndsTheNextPass)
     window->releaseContent();
     window = nullptr;
 
-    // The new window's first reply comes only after the old request has timed out, and well
-    // within the time-out the new request gets once the old one has ended.
-    services.engine->setReplyTimeout (600);
+    // The engine asks for the new window's slot 0 only once the old request has timed out.
     services.device().setSilent (false);
-    services.device().setReplyDelay (900);
     secondWindow = makeWindow();
     secondWindow->requestAllPresets();
-    hookResults (
-        [this] (int, int result)
-        {
-            if (result == VexoEditorEngine::resultSuccess)
-                services.device().setReplyDelay (0);
-        });
 
     ASSERT_TRUE (passEnds (*secondWindow));
     EXPECT_EQ (listedNames (*secondWindow), deviceNames());
@@ -341,8 +333,9 @@ class StrayDumpDuringAPass : public LoadFromHardwareDialog, public ::testing::Wi
 TEST_P (StrayDumpDuringAPass, CostsAtMostOneMoreRequest)
 {
     const auto stray = services.device().getSlotDump (GetParam());
-    // As on a real wire: the reply to the request the stray took comes after the pass has moved on.
-    services.device().setReplyDelay (20);
+    // On the wire (twenty times faster than a real one), the reply to the request the stray took
+    // comes after the pass has moved on.
+    services.device().setLink (SimulatedVexoBDevice::Link::wire, 0.05);
     window->requestAllPresets();
     bool sent = false;
     hookResults (
@@ -356,7 +349,7 @@ TEST_P (StrayDumpDuringAPass, CostsAtMostOneMoreRequest)
 
     EXPECT_TRUE (sent);
     EXPECT_EQ (listedNames (*window), deviceNames());
-    EXPECT_LE (requestedSlots().size(), 32);
+    EXPECT_LE (services.device().getNumPresetRequestsReceived(), 32);
     EXPECT_TRUE (services.messages.isEmpty());
 }
 

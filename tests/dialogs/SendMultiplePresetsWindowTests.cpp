@@ -160,6 +160,27 @@ TEST_F (SendMultipleWindow, SendsEverySlotInTurnAndClosesOnceAllAreAcknowledged)
         EXPECT_EQ (deviceSlotName (services.device(), slots[i]), padded (names[i]));
 }
 
+// On the wire (twenty times faster than a real one), all 31 slots are stored and the port's buffer
+// drops nothing: never more than one dump is on its way.
+TEST_F (SendMultipleWindow, ThirtyOneSlotsArriveWholeOnTheWire)
+{
+    services.device().setLink (SimulatedVexoBDevice::Link::wire, 0.05);
+    for (int slot = 0; slot <= 30; ++slot)
+    {
+        auto preset = services.createDefaultPreset();
+        rename (preset, "Wire" + juce::String (slot));
+        window->setSlotPreset (preset, slot);
+    }
+    window->sendAllPresets();
+
+    ASSERT_TRUE (settle ([&] { return watched == nullptr; }));
+    EXPECT_EQ (services.device().getNumBytesDropped(), 0);
+    EXPECT_EQ (services.device().getNumPresetsStored(), 31);
+    for (int slot = 0; slot <= 30; ++slot)
+        EXPECT_EQ (deviceSlotName (services.device(), slot), padded ("Wire" + juce::String (slot)));
+    EXPECT_EQ (services.messages, juce::StringArray (UiText::presetSentSuccessfully));
+}
+
 // A device that stops answering, or no output at all: the batch ends at the first failure, so the
 // application reports one failure, not one per slot; the window stays open and says where it stopped.
 TEST_F (SendMultipleWindow, AFailedSendEndsTheBatch)

@@ -69,7 +69,7 @@ TEST_F (WirePaceProgram, AFolderOf31PresetsSentThenReadBack)
     for (int slot = 0; slot <= 30; ++slot)
         savePreset ("Presets/" + presetName (slot) + ".vexob", presetName (slot));
 
-    ASSERT_TRUE (program.start ({}, "1"));
+    ASSERT_TRUE (program.start ({}, "wire"));
     const juce::String main ("VexoB Editor Untitled 1");
     ASSERT_TRUE (screen::waitForWindow (main).isNotEmpty());
 
