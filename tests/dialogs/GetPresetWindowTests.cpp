@@ -286,6 +286,8 @@ TEST_F (LoadFromHardwareDialog, ARequestOfAClosedWindowNeverFillsARowOfTheNextOn
 // Nor does that request's failure end the next window's pass: each pass hears only its own results.
 TEST_F (LoadFromHardwareDialog, AClosedWindowsFailedRequestNeverEndsTheNextPass)
 {
+    // Long enough for the next pass to be waiting when the old request times out.
+    services.engine->setReplyTimeout (1000);
     services.device().setSilent (true);
     window->requestAllPresets();
     ASSERT_TRUE (settle ([&] { return requestedSlots().size() == 1; }));
