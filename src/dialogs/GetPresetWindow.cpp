@@ -55,7 +55,7 @@ void GetPresetWindow::releaseContent()
 
     released = true;
     busy = false;
-    awaited = nullptr;
+    pass = nullptr;
     if (engine != nullptr)
         engine->removeListener (this);
 
@@ -99,79 +99,49 @@ void GetPresetWindow::requestAllPresets()
     busy = true;
     engine->addListener (this);
 
-    presets.clear();
-    count = 0;
-    requestSlot (DeviceSlots::ram);
-}
-
-void GetPresetWindow::requestSlot (int slot)
-{
-    requestsForSlot = slot == awaitedSlot ? requestsForSlot + 1 : 1;
-    awaitedSlot = slot;
-
-    // A blank preset: a received dump replaces every byte of it, and one that never arrives is
-    // never shown.
-    awaited = engine->createPreset();
-    engine->requestPreset (slot, awaited);
+    pass = std::make_unique<SlotReadPass> (engine);
+    pass->start();
 }
 
 void GetPresetWindow::requestEnded (EditorPreset::Ptr preset, int slotInReply, int result)
 {
     const juce::ScopedLock sl (lock);
 
-    if (!busy || preset == nullptr || preset != awaited)
+    if (!busy || pass == nullptr)
         return;
 
-    if (result == VexoEditorEngine::resultSuccess && slotInReply != awaitedSlot)
+    switch (pass->handleResult (preset, slotInReply, result))
     {
-        // A reply owed to an earlier request took this request's turn. Its own reply is now owed
-        // to the next request made, so asking again gets it.
-        if (requestsForSlot < maxRequestsPerSlot)
-        {
-            requestSlot (awaitedSlot);
+        case SlotReadPass::Outcome::notOurs:
+        case SlotReadPass::Outcome::reading:
             return;
-        }
+        case SlotReadPass::Outcome::complete:
+            listPass();
+            return;
+        case SlotReadPass::Outcome::failed:
+            break;
+    }
 
-        endPass();
+    // The application reports a request that failed; the list keeps showing the last complete
+    // pass, and the window stays registered so that a successful send starts a new pass. A device
+    // that keeps answering for other slots has failed no request, so this window says so.
+    endPass();
+    if (result == VexoEditorEngine::resultSuccess)
         if (auto* services = ApplicationServices::get())
             services->showMessage (UiText::noPresetAcknowledgement);
-        return;
-    }
-
-    requestPresetResult (result);
 }
 
-void GetPresetWindow::requestPresetResult (int result)
+void GetPresetWindow::listPass()
 {
-    const juce::ScopedLock sl (lock);
-
-    if (!busy || awaited == nullptr)
-        return;
-
-    // The application reports the failure; the list keeps showing the last complete pass, and
-    // the window stays registered so that a successful send starts a new pass.
-    if (result != VexoEditorEngine::resultSuccess)
-    {
-        endPass();
-        return;
-    }
-
-    presets.add (std::exchange (awaited, nullptr));
-    ++count;
-
-    if (count != DeviceSlots::count)
-    {
-        requestSlot (count);
-        return;
-    }
-
-    count = 0;
     juce::StringArray names;
-    for (auto* preset : presets)
+    listed.clear();
+    for (const auto& preset : pass->getPresets())
+    {
+        listed.add (preset);
         names.add (nameOf (preset));
+    }
 
     engine->removeListener (this);
-    listed = presets;
     model->setNames (names);
     panel->refreshList();
     endPass();
@@ -180,9 +150,6 @@ void GetPresetWindow::requestPresetResult (int result)
 void GetPresetWindow::endPass()
 {
     busy = false;
-    awaited = nullptr;
-    awaitedSlot = -1;
-    requestsForSlot = 0;
     if (panel != nullptr)
         panel->setButtonEnabled (true);
 }

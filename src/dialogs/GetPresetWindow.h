@@ -2,19 +2,23 @@
 
 #include "dialogs/GetPresetComponent.h"
 #include "dialogs/PresetListBoxModel.h"
+#include "dialogs/SlotReadPass.h"
 #include "engine/VexoEditorEngine.h"
 #include "model/EditorPreset.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
+
+#include <memory>
 
 // The Load From Hardware dialog: reads the device's presets one slot after the other, "RAM" (0)
 // then 1 to 30, lists their names once all 31 have arrived, and opens any of them in a new main
 // window. The application makes it, keeps it while it is open and releases it when it is closed.
 //
 // The engine matches replies to requests in order only, and every window that reads from the
-// device shares it. A pass therefore moves on only for the result of its own request, and only
-// when the dump that answered it carries the slot asked for: a reply still due to a window that
-// was closed, or a late one to a request that timed out, never fills a row.
+// device shares it. A pass therefore moves on only for the result of its own request, and a dump
+// fills only the slot written in it, and only if the pass asked for that slot (SlotReadPass): a
+// reply still due to a window that was closed, or a late one to a request that timed out, never
+// fills a row.
 class GetPresetWindow : public juce::DocumentWindow,
                         public juce::ReferenceCountedObject,
                         public VexoEditorEngine::Listener,
@@ -22,9 +26,6 @@ class GetPresetWindow : public juce::DocumentWindow,
 {
 public:
     using Ptr = juce::ReferenceCountedObjectPtr<GetPresetWindow>;
-
-    // How often one slot is asked for when others' replies keep taking its turn.
-    static constexpr int maxRequestsPerSlot = 3;
 
     explicit GetPresetWindow (VexoEditorEngine::Ptr engine);
     ~GetPresetWindow() override;
@@ -47,8 +48,9 @@ public:
     // A successful send may have changed a slot: read them all again (only heard while a pass runs
     // and after one that failed).
     void sendPresetResult (EditorPreset::Ptr preset, int result) override;
+    // The pass hears its results, with the request each ends, through requestEnded.
+    void requestPresetResult (int) override {}
     // One step of the pass, for the result of the request it waits for.
-    void requestPresetResult (int result) override;
     void requestEnded (EditorPreset::Ptr preset, int slotInReply, int result) override;
     void openPresetFileResult (int) override {}
     void savePresetFileResult (int) override {}
@@ -60,26 +62,20 @@ public:
     PresetListBoxModel* getModel() const noexcept { return model.get(); }
 
 private:
-    void requestSlot (int slot);
     void endPass();
+    void listPass();
 
     VexoEditorEngine::Ptr engine;
 
-    // This pass's presets, by slot; each added once its own dump has been loaded into it.
-    juce::ReferenceCountedArray<EditorPreset> presets;
+    // The pass that runs, or the last one.
+    std::unique_ptr<SlotReadPass> pass;
     // The last complete pass's, which the rows show; a pass that fails leaves them as they were.
     juce::ReferenceCountedArray<EditorPreset> listed;
 
     GetPresetComponent::Ptr panel;
     juce::CriticalSection lock;
-    int count = 0;
     bool busy = false;
     PresetListBoxModel::Ptr model;
-
-    // The request the pass waits for.
-    EditorPreset::Ptr awaited;
-    int awaitedSlot = -1;
-    int requestsForSlot = 0;
 
     bool released = false;
 

@@ -2,7 +2,6 @@
 
 #include "dialogs/DeviceSlots.h"
 #include "dialogs/DialogLists.h"
-#include "dialogs/PresetSnapshot.h"
 #include "editor/MainWindowDragDrop.h"
 #include "model/VexoEditorPreset.h"
 #include "services/ApplicationServices.h"
@@ -94,9 +93,10 @@ void SendMultiplePresetsWindow::releaseContent()
         pendingPaths.clear();
     }
 
+    // Nothing more goes out; the send on its way ends in the engine, heard by the application.
     if (listenedTo != nullptr)
         listenedTo->removeListener (this);
-    batch.clear();
+    batch = nullptr;
 
     // Rows hold the window, and the list uses the model, so the list goes first.
     if (panel != nullptr)
@@ -132,8 +132,8 @@ void SendMultiplePresetsWindow::clearAllSlots()
         pendingPaths.clear();
     }
 
-    // A "Send" still waiting for its results no longer stands for what the window holds.
-    batch.clear();
+    // A "Send" still running no longer stands for what the window holds: it sends nothing more.
+    batch = nullptr;
     notifyWindow();
 }
 
@@ -256,6 +256,9 @@ void SendMultiplePresetsWindow::queueFilesForSlot (const juce::StringArray& path
         readerActive = true;
     }
 
+    // The status of an ended "Send" no longer stands for the slots.
+    if (!isSending())
+        batch = nullptr;
     panel->setSendEnabled (false);
     panel->setStatusText (readingStatus);
 
@@ -418,8 +421,8 @@ void SendMultiplePresetsWindow::handleMessage (const juce::Message&)
     // "Send" waits for the whole read: a batch sent halfway would miss the files still to come.
     if (!reading)
     {
-        panel->setSendEnabled (true);
-        panel->setStatusText ({});
+        panel->setSendEnabled (!isSending());
+        panel->setStatusText (batch != nullptr ? batch->getStatusText() : juce::String());
     }
     else if (file.isNotEmpty())
     {
@@ -437,7 +440,7 @@ void SendMultiplePresetsWindow::buttonClicked (juce::Button* button)
 void SendMultiplePresetsWindow::sendAllPresets()
 {
     auto* services = ApplicationServices::get();
-    if (released || services == nullptr || isReading())
+    if (released || services == nullptr || isReading() || isSending())
         return;
 
     const auto table = getSlotTable();
@@ -453,49 +456,33 @@ void SendMultiplePresetsWindow::sendAllPresets()
     }
     engine->addListener (this);
 
-    batch.clear();
-    batchSize = 0;
-    sentCount = 0;
-    batchFailed = false;
-
-    auto midiManager = engine->getMidiManager();
-    const bool noOutput = midiManager == nullptr || midiManager->getNumOpenOutputs() == 0;
-
-    for (const auto& [slot, preset] : table)
-    {
-        EditorPreset::Ptr snapshot = new PresetSnapshot (*preset);
-        batch.add (snapshot);
-        ++batchSize;
-        engine->sendPreset (slot, snapshot);
-
-        // Without an output every send fails alike: the first one's report stands for all of them,
-        // instead of one message box per slot.
-        if (noOutput)
-            break;
-    }
+    batch = std::make_unique<PresetSendBatch> (engine, table);
+    batch->start();
+    panel->setSendEnabled (false);
+    panel->setStatusText (batch->getStatusText());
 }
 
 void SendMultiplePresetsWindow::sendPresetResult (EditorPreset::Ptr preset, int result)
 {
-    if (released)
+    if (released || batch == nullptr)
         return;
 
-    const auto index = batch.indexOf (preset.get());
-    if (index < 0)
+    const auto outcome = batch->handleResult (preset, result);
+    if (outcome == PresetSendBatch::Outcome::notOurs)
         return;
-    batch.remove (index);
 
-    if (result == VexoEditorEngine::resultSuccess)
-        ++sentCount;
-    else
-        batchFailed = true;
-
-    if (batch.isEmpty() && !batchFailed && sentCount == batchSize)
+    if (outcome == PresetSendBatch::Outcome::complete)
     {
         if (auto* services = ApplicationServices::get())
             services->showMessage (UiText::presetSentSuccessfully);
         closeButtonPressed();
+        return;
     }
+
+    // A failure is the application's to report, once: nothing more is sent after it.
+    panel->setStatusText (batch->getStatusText());
+    if (outcome == PresetSendBatch::Outcome::failed)
+        panel->setSendEnabled (!isReading());
 }
 
 //==============================================================================

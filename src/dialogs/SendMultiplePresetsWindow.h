@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/PresetSendBatch.h"
 #include "dialogs/SendMultiplePresetsComponent.h"
 #include "engine/VexoEditorEngine.h"
 #include "model/EditorPreset.h"
@@ -58,7 +59,7 @@ public:
     // Files and folders to read into the slots from the given one on.
     void queueFilesForSlot (const juce::StringArray& paths, int slot);
 
-    // Sends every filled slot at once.
+    // Sends every filled slot, one after the other; nothing while a read or an earlier "Send" runs.
     void sendAllPresets();
 
     void closeButtonPressed() override;
@@ -81,6 +82,8 @@ public:
     bool hasPendingPaths() const;
     // True from the moment files are queued until the thread has read them all.
     bool isReading() const;
+    // True from "Send" until every slot is acknowledged, one fails, or the window goes.
+    bool isSending() const noexcept { return batch != nullptr && batch->isRunning(); }
 
     SendMultiplePresetsComponent& getPanel() const noexcept { return *panel; }
     PresetListBoxModel* getModel() const noexcept { return model.get(); }
@@ -118,13 +121,9 @@ private:
     // Moves on with every clearing of all slots: a read begun before it stores nothing after it.
     int generation = 0;
 
-    // Message thread only: what the last "Send" handed to the engine, for the sends whose results
-    // are still to come. Each is a snapshot made for that send, so no result of another send
-    // (another dialog's, or one of an earlier "Send" acknowledged late) is ever counted for this one.
-    juce::ReferenceCountedArray<EditorPreset> batch;
-    int batchSize = 0;
-    int sentCount = 0;
-    bool batchFailed = false;
+    // Message thread only: the last "Send", running or ended; its status stays on show until the
+    // slots change.
+    std::unique_ptr<PresetSendBatch> batch;
     VexoEditorEngine::Ptr listenedTo;
     bool released = false;
 

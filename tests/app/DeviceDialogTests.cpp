@@ -183,21 +183,31 @@ TEST_F (DeviceDialogs, SendMultiplePresetsSendsEverySlotAndClosesItself)
         EXPECT_EQ (deviceName (slot), ("Many" + juce::String (slot)).paddedRight (' ', 8));
 }
 
-// Without an output, a send of every slot is one failure with one message, not 31.
-TEST_F (DeviceDialogs, SendMultipleWithoutAnOutputSaysSoOnce)
+// Without an output, or with a device that stops answering, a send of every slot is one failure
+// with one message, not 31.
+TEST_F (DeviceDialogs, SendMultipleToAnAbsentOrSilentDeviceSaysSoOnce)
 {
-    invoke (CommandIds::sendMultiplePresets);
-    auto* multiple = app->getSendMultiplePresetsWindow();
-    for (int slot = 0; slot <= 30; ++slot)
-        multiple->clearSlot (slot);
+    for (const bool silent : {false, true})
+    {
+        invoke (CommandIds::sendMultiplePresets);
+        auto* multiple = app->getSendMultiplePresetsWindow();
+        for (int slot = 0; slot <= 30; ++slot)
+            multiple->clearSlot (slot);
+        desktop->warnings.clear();
 
-    app->getMidiManager()->closeAllOutputs();
-    multiple->sendAllPresets();
-    ASSERT_TRUE (waitForWarnings (1));
-    pumpMessages (100);
-    EXPECT_EQ (desktop->warnings.size(), 1u);
-    EXPECT_EQ (desktop->warnings[0].text, UiText::midiDeviceNotFound);
-    EXPECT_EQ (app->getSendMultiplePresetsWindow(), multiple);
+        app->getEngine()->setReplyTimeout (300);
+        device().setSilent (silent);
+        if (!silent)
+            app->getMidiManager()->closeAllOutputs();
+        multiple->sendAllPresets();
+        ASSERT_TRUE (pumpUntil (
+            [&] { return !multiple->isSending() && app->getEngine()->getNumPendingSends() == 0; }));
+        ASSERT_EQ (desktop->warnings.size(), 1u) << silent;
+        EXPECT_EQ (desktop->warnings[0].text,
+                   silent ? UiText::noPresetAcknowledgement : UiText::midiDeviceNotFound);
+        EXPECT_EQ (app->getSendMultiplePresetsWindow(), multiple);
+        app->getMidiManager()->openOutput (SimulatedVexoBDevice::getDefaultPortName());
+    }
 }
 
 // Quitting with the dialogs open, one of them reading files, lets go of everything.

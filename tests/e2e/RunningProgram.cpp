@@ -13,9 +13,9 @@ juce::File RunningProgram::getExecutable()
     return juce::File (VEXOB_EDITOR_EXECUTABLE);
 }
 
-bool RunningProgram::start (const juce::StringArray& arguments)
+bool RunningProgram::start (const juce::StringArray& arguments, const juce::String& simulatedDevice)
 {
-    ::setenv ("VEXOB_SIMULATED_DEVICE", "1", 1);
+    ::setenv ("VEXOB_SIMULATED_DEVICE", simulatedDevice.toRawUTF8(), 1);
 
     juce::StringArray command{getExecutable().getFullPathName()};
     command.addArray (arguments);

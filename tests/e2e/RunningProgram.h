@@ -12,7 +12,8 @@ public:
 
     static juce::File getExecutable();
 
-    bool start (const juce::StringArray& arguments = {});
+    // The device as VEXOB_SIMULATED_DEVICE names it: "1" answers at once, "wire" at a real wire's pace.
+    bool start (const juce::StringArray& arguments = {}, const juce::String& simulatedDevice = "1");
 
     // The exit code once the program has ended, or -1 if it is still running after the time.
     int waitForExit (int timeoutMs = 15000);

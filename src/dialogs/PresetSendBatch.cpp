@@ -1,0 +1,61 @@
+#include "dialogs/PresetSendBatch.h"
+
+#include "dialogs/DeviceSlots.h"
+#include "dialogs/PresetSnapshot.h"
+
+PresetSendBatch::PresetSendBatch (VexoEditorEngine::Ptr engineToUse,
+                                  const std::map<int, EditorPreset::Ptr>& table)
+    : engine (std::move (engineToUse))
+{
+    // A copy of its own for each send: the engine's result for it tells this batch's sends from
+    // any other's.
+    for (const auto& [slot, preset] : table)
+        if (preset != nullptr)
+            sends.emplace_back (slot, new PresetSnapshot (*preset));
+}
+
+void PresetSendBatch::start()
+{
+    if (engine != nullptr && numSent == 0 && failure < 0 && awaited == nullptr && !sends.empty())
+        sendNext();
+}
+
+PresetSendBatch::Outcome PresetSendBatch::handleResult (const EditorPreset::Ptr& preset, int result)
+{
+    if (awaited == nullptr || preset != awaited)
+        return Outcome::notOurs;
+    awaited = nullptr;
+
+    if (result != VexoEditorEngine::resultSuccess)
+    {
+        failure = result;
+        return Outcome::failed;
+    }
+
+    if (++numSent == getNumSlots())
+        return Outcome::complete;
+
+    sendNext();
+    return Outcome::sending;
+}
+
+void PresetSendBatch::sendNext()
+{
+    const auto& [slot, preset] = sends[static_cast<size_t> (numSent)];
+    awaited = preset;
+    engine->sendPreset (slot, preset);
+}
+
+juce::String PresetSendBatch::getStatusText() const
+{
+    const auto done = juce::String (numSent) + " of " + juce::String (getNumSlots()) + " sent";
+    if (numSent >= getNumSlots())
+        return done;
+
+    const auto slotText = DeviceSlots::getSlotText (sends[static_cast<size_t> (numSent)].first);
+    if (failure == VexoEditorEngine::resultNoPort)
+        return "No MIDI output: " + done;
+    if (failure == VexoEditorEngine::resultNoReply)
+        return slotText + " not acknowledged: " + done;
+    return "Sending " + slotText + ": " + done;
+}
