@@ -234,4 +234,13 @@ TEST (LCDPanelLook, TheCommonPanelIsWrittenOnItsDarkScreen)
         EXPECT_LT (averageLuminance (background, area), 70.0f) << child->getName();
         EXPECT_GT (maxLuminance (picture, area), 180.0f) << child->getName() << " shows no writing";
     }
+
+    for (int i = 0; i < common->getNumCaptions(); ++i) // whole, in one font
+    {
+        const auto* caption = common->getCaption (i);
+        EXPECT_EQ (caption->getFont().getHeight(), common->getCaption (0)->getFont().getHeight());
+        EXPECT_LE (caption->getFont().getStringWidthFloat (caption->getText()),
+                   (float)caption->getBorderSize().subtractedFrom (caption->getLocalBounds()).getWidth())
+            << caption->getText();
+    }
 }

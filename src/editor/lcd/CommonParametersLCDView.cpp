@@ -1,5 +1,6 @@
 #include "editor/lcd/CommonParametersLCDView.h"
 
+#include "editor/lcd/LCDTypeView.h"
 #include "widgets/ChoiceLists.h"
 #include "widgets/ComboBoxValue.h"
 #include "widgets/PresetNameInput.h"
@@ -11,6 +12,8 @@ namespace
 {
 constexpr int rowHeight = 20;
 constexpr int captionsInFirstColumn = 5;
+constexpr float captionFontHeight = 15.0f; // a label's own
+constexpr int gapBeforeEditor = 2;
 
 struct Place
 {
@@ -209,4 +212,17 @@ void CommonParametersLCDView::resized()
 
     for (size_t i = 0; i < std::size (editors); ++i)
         editors[i]->setTopLeftPosition (editorPlaces[i].x, editorPlaces[i].y);
+
+    // Captions overlap their editors; each shows whole before its editor, all in one font.
+    auto height = captionFontHeight;
+    for (int i = 0; i < captions.size(); ++i)
+    {
+        const auto* caption = captions.getUnchecked (i);
+        const auto textArea = caption->getBorderSize().subtractedFrom (caption->getBounds());
+        const auto right = juce::jmin (textArea.getRight(), editors[i]->getX() - gapBeforeEditor);
+        height =
+            LCDTypeView::fittingFontHeight (caption->getText(), (float)(right - textArea.getX()), height);
+    }
+    for (auto* caption : captions)
+        caption->setFont (juce::Font (height, juce::Font::plain));
 }

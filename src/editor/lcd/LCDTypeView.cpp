@@ -42,20 +42,24 @@ juce::Label* LCDTypeView::getCaption (int index) const
     return captions[index];
 }
 
+float LCDTypeView::fittingFontHeight (const juce::String& text, float width, float largest)
+{
+    // As a label draws it: without the blanks at its ends.
+    auto height = largest;
+    while (height > smallestCaptionFontHeight &&
+           juce::Font (height, juce::Font::plain).getStringWidthFloat (text.trim()) > width)
+        height -= 0.5f;
+    return height;
+}
+
 float LCDTypeView::getFittingCaptionFontHeight() const
 {
     auto height = defaultCaptionFontHeight;
 
     for (int i = 0; i < fields.size(); ++i)
         if (auto* field = fields.getReference (i).getComponent())
-        {
-            // As a label draws it: without the trailing blank.
-            const auto text = captionTextFor (field->getName()).trim();
-            const auto width = (float)captionTextWidth (i < rowsPerColumn ? 0 : 1);
-            while (height > smallestCaptionFontHeight &&
-                   juce::Font (height, juce::Font::plain).getStringWidthFloat (text) > width)
-                height -= 0.5f;
-        }
+            height = fittingFontHeight (captionTextFor (field->getName()),
+                                        (float)captionTextWidth (i < rowsPerColumn ? 0 : 1), height);
 
     return height;
 }

@@ -32,6 +32,8 @@ public:
     // The largest caption font, up to the default one, in which every caption of this page fits
     // its box whole; a caption that does not fit would otherwise be drawn squeezed.
     float getFittingCaptionFontHeight() const;
+    // The largest font height, up to the given one, in which a label's text fits the width whole.
+    static float fittingFontHeight (const juce::String& text, float width, float largest);
     // The panel gives all its pages one caption font, that of its longest caption.
     void setCaptionFontHeight (float height);
     float getCaptionFontHeight() const { return captionFontHeight; }
