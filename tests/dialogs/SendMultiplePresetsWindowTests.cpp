@@ -164,13 +164,19 @@ TEST_F (SendMultipleWindow, SendsEverySlotInTurnOnTheWire)
     EXPECT_EQ (services.closedToolWindows.size(), 1u);
 }
 
-// A device that stops answering, or no output at all: the batch ends at the first failure, so the
+// A device that stops answering or goes, or no output at all: the batch ends at the first failure, so the
 // application reports one failure, not one per slot; the window stays open and says where it stopped.
 namespace
 {
+// After two acknowledgements the device falls silent or is unplugged; or there is no output at all.
 struct BatchFailure
 {
-    int answeredBeforeSilence; // -1: no output
+    enum class Cause
+    {
+        silent,
+        unplugged,
+        noOutput
+    } cause;
     int dumpsSent;
     const char* status;
 };
@@ -184,14 +190,17 @@ TEST_P (FailedBatch, EndsAtTheFirstFailure)
     const auto failure = GetParam();
     for (int slot = 0; slot <= 30; ++slot)
         window->clearSlot (slot);
-    if (failure.answeredBeforeSilence < 0)
+    using Cause = BatchFailure::Cause;
+    if (failure.cause == Cause::noOutput)
         services.midiManager->closeAllOutputs();
     window->sendAllPresets();
     hookSends (
         [&] (int)
         {
-            if (hook.successes == failure.answeredBeforeSilence)
+            if (hook.successes == 2 && failure.cause == Cause::silent)
                 services.device().setSilent (true);
+            if (hook.successes == 2 && failure.cause == Cause::unplugged)
+                services.device().unplug();
         });
 
     ASSERT_TRUE (settle ([&] { return !window->isSending(); }));
@@ -202,10 +211,12 @@ TEST_P (FailedBatch, EndsAtTheFirstFailure)
     EXPECT_NE (watched, nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P (SendMultipleWindow, FailedBatch,
-                          ::testing::Values (BatchFailure{2, 3,
-                                                          "Preset Slot 2 not acknowledged: 2 of 31 sent"},
-                                             BatchFailure{-1, 0, "No MIDI output: 0 of 31 sent"}));
+using Cause = BatchFailure::Cause;
+INSTANTIATE_TEST_SUITE_P (
+    SendMultipleWindow, FailedBatch,
+    ::testing::Values (BatchFailure{Cause::silent, 3, "Preset Slot 2 not acknowledged: 2 of 31 sent"},
+                       BatchFailure{Cause::unplugged, 2, "Preset Slot 2 not acknowledged: 2 of 31 sent"},
+                       BatchFailure{Cause::noOutput, 0, "No MIDI output: 0 of 31 sent"}));
 
 // Closed while a dump is on its way: nothing more goes out, and that dump's end harms nothing.
 TEST_F (SendMultipleWindow, ClosingMidBatchSendsNothingMore)
