@@ -123,17 +123,21 @@ TEST_F (SendMultipleWindow, ClearingAllSlotsEmptiesTableAndNames)
     EXPECT_TRUE (services.messages.isEmpty());
 }
 
-// Three slots go out one after the other, the status line saying which; three acknowledgements
-// give one message, and the window closes.
-TEST_F (SendMultipleWindow, SendsEverySlotInTurnAndClosesOnceAllAreAcknowledged)
+// On the wire (twenty times faster than a real one), 31 slots go out one after the other, the
+// status line saying which: the port's buffer drops nothing, all 31 are stored, and once all are
+// acknowledged one message shows and the window closes.
+TEST_F (SendMultipleWindow, SendsEverySlotInTurnOnTheWire)
 {
-    juce::StringArray names{"One", "Five", "Thirty"};
-    const int slots[] = {1, 5, 30};
-    for (int i = 0; i < 3; ++i)
+    services.device().setLink (SimulatedVexoBDevice::Link::wire, 0.05);
+    juce::StringArray expectedStatuses;
+    for (int slot = 0; slot <= 30; ++slot)
     {
         auto preset = services.createDefaultPreset();
-        rename (preset, names[i]);
-        window->setSlotPreset (preset, slots[i]);
+        rename (preset, "Wire" + juce::String (slot));
+        window->setSlotPreset (preset, slot);
+        expectedStatuses.add ("Sending " +
+                              (slot == 0 ? juce::String ("RAM") : "Preset Slot " + juce::String (slot)) +
+                              ": " + juce::String (slot) + " of 31 sent");
     }
     auto& send = window->getPanel().getSendButton();
     window->buttonClicked (&send);
@@ -141,86 +145,78 @@ TEST_F (SendMultipleWindow, SendsEverySlotInTurnAndClosesOnceAllAreAcknowledged)
 
     // The hook hears each result before the window: what the window had done until then.
     juce::StringArray statuses;
-    juce::Array<int> dumpsReceived;
+    juce::Array<int> dumpsHandedOver;
     hookSends (
         [&] (int)
         {
             statuses.add (window->getPanel().getStatusLabel().getText());
-            dumpsReceived.add (services.device().getNumMessagesReceived());
+            dumpsHandedOver.add (services.device().getNumMessagesReceived());
         });
-    ASSERT_TRUE (settle ([&] { return watched == nullptr; }));
-    EXPECT_EQ (hook.successes, 3);
-    EXPECT_EQ (dumpsReceived, juce::Array<int> (1, 2, 3)) << "one dump at a time";
-    EXPECT_EQ (statuses,
-               juce::StringArray ("Sending Preset Slot 1: 0 of 3 sent", "Sending Preset Slot 5: 1 of 3 sent",
-                                  "Sending Preset Slot 30: 2 of 3 sent"));
-    EXPECT_EQ (services.messages, juce::StringArray (UiText::presetSentSuccessfully));
-    ASSERT_EQ (services.closedToolWindows.size(), 1u);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ (deviceSlotName (services.device(), slots[i]), padded (names[i]));
-}
-
-// On the wire (twenty times faster than a real one), all 31 slots are stored and the port's buffer
-// drops nothing: never more than one dump is on its way.
-TEST_F (SendMultipleWindow, ThirtyOneSlotsArriveWholeOnTheWire)
-{
-    services.device().setLink (SimulatedVexoBDevice::Link::wire, 0.05);
-    for (int slot = 0; slot <= 30; ++slot)
-    {
-        auto preset = services.createDefaultPreset();
-        rename (preset, "Wire" + juce::String (slot));
-        window->setSlotPreset (preset, slot);
-    }
-    window->sendAllPresets();
-
     ASSERT_TRUE (settle ([&] { return watched == nullptr || !window->isSending(); }));
+    EXPECT_EQ (statuses, expectedStatuses);
+    for (int i = 0; i < dumpsHandedOver.size(); ++i)
+        EXPECT_EQ (dumpsHandedOver[i], i + 1) << "one dump at a time";
     EXPECT_EQ (services.device().getNumBytesDropped(), 0);
     EXPECT_EQ (services.device().getNumPresetsStored(), 31);
     for (int slot = 0; slot <= 30; ++slot)
         EXPECT_EQ (deviceSlotName (services.device(), slot), padded ("Wire" + juce::String (slot)));
     EXPECT_EQ (services.messages, juce::StringArray (UiText::presetSentSuccessfully));
+    EXPECT_EQ (services.closedToolWindows.size(), 1u);
 }
 
-// A device that stops answering, or no output at all: the batch ends at the first failure, so the
+// A device that stops answering or goes, or no output at all: the batch ends at the first failure, so the
 // application reports one failure, not one per slot; the window stays open and says where it stopped.
-TEST_F (SendMultipleWindow, AFailedSendEndsTheBatch)
+namespace
 {
-    struct Case
+// After two acknowledgements the device falls silent or is unplugged; or there is no output at all.
+struct BatchFailure
+{
+    enum class Cause
     {
-        int answeredBeforeSilence; // -1: no output
-        int dumpsSent;
-        const char* status;
-    };
-    for (const auto& c : {Case{2, 3, "Preset Slot 2 not acknowledged: 2 of 31 sent"},
-                          Case{-1, 0, "No MIDI output: 0 of 31 sent"}})
-    {
-        SCOPED_TRACE (c.status);
-        FakeApplicationServices ownServices;
-        ToolWindowHolder<SendMultiplePresetsWindow> ownHolder;
-        auto& w = ownHolder.getOrMake ([] { return new SendMultiplePresetsWindow(); });
-        for (int slot = 0; slot <= 30; ++slot)
-            w.clearSlot (slot);
-        SendHook counts;
-        counts.onResult = [&] (int)
-        {
-            if (counts.successes == c.answeredBeforeSilence)
-                ownServices.device().setSilent (true);
-        };
-        if (c.answeredBeforeSilence < 0)
-            ownServices.midiManager->closeAllOutputs();
+        silent,
+        unplugged,
+        noOutput
+    } cause;
+    int dumpsSent;
+    const char* status;
+};
+class FailedBatch : public SendMultipleFixture, public ::testing::WithParamInterface<BatchFailure>
+{
+};
+} // namespace
 
-        w.sendAllPresets();
-        ownServices.getEngine()->addListener (&counts);
-        ASSERT_TRUE (settle ([&] { return !w.isSending(); }));
-        EXPECT_EQ (counts.failures, 1);
-        EXPECT_EQ (ownServices.device().getNumMessagesReceived(), c.dumpsSent);
-        EXPECT_EQ (w.getPanel().getStatusLabel().getText(), c.status);
-        EXPECT_TRUE (w.getPanel().getSendButton().isEnabled());
-        EXPECT_TRUE (ownServices.closedToolWindows.empty());
-        ownServices.getEngine()->removeListener (&counts);
-        ownHolder.releaseNow();
-    }
+TEST_P (FailedBatch, EndsAtTheFirstFailure)
+{
+    const auto failure = GetParam();
+    for (int slot = 0; slot <= 30; ++slot)
+        window->clearSlot (slot);
+    using Cause = BatchFailure::Cause;
+    if (failure.cause == Cause::noOutput)
+        services.midiManager->closeAllOutputs();
+    window->sendAllPresets();
+    hookSends (
+        [&] (int)
+        {
+            if (hook.successes == 2 && failure.cause == Cause::silent)
+                services.device().setSilent (true);
+            if (hook.successes == 2 && failure.cause == Cause::unplugged)
+                services.device().unplug();
+        });
+
+    ASSERT_TRUE (settle ([&] { return !window->isSending(); }));
+    EXPECT_EQ (hook.failures, 1);
+    EXPECT_EQ (services.device().getNumMessagesReceived(), failure.dumpsSent);
+    EXPECT_EQ (window->getPanel().getStatusLabel().getText(), failure.status);
+    EXPECT_TRUE (window->getPanel().getSendButton().isEnabled());
+    EXPECT_NE (watched, nullptr);
 }
+
+using Cause = BatchFailure::Cause;
+INSTANTIATE_TEST_SUITE_P (
+    SendMultipleWindow, FailedBatch,
+    ::testing::Values (BatchFailure{Cause::silent, 3, "Preset Slot 2 not acknowledged: 2 of 31 sent"},
+                       BatchFailure{Cause::unplugged, 2, "Preset Slot 2 not acknowledged: 2 of 31 sent"},
+                       BatchFailure{Cause::noOutput, 0, "No MIDI output: 0 of 31 sent"}));
 
 // Closed while a dump is on its way: nothing more goes out, and that dump's end harms nothing.
 TEST_F (SendMultipleWindow, ClosingMidBatchSendsNothingMore)
