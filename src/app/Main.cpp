@@ -2,6 +2,7 @@
 #include "app/VexoBEditorApplication.h"
 #include "engine/JuceMidiPortSystem.h"
 #include "simulation/SimulatedDevicePortSystem.h"
+#include "widgets/ProgramFonts.h"
 
 namespace
 {
@@ -26,6 +27,8 @@ public:
         : VexoBEditorApplication (std::make_unique<NativeDesktopInteraction>(),
                                   portSystemChosenByEnvironment())
     {
+        // Before anything is measured or drawn, or the first window waits for every font file.
+        ProgramFonts::limitSearchToProgramFamily();
     }
 };
 } // namespace

@@ -21,6 +21,12 @@ VexoBEditorApplication::~VexoBEditorApplication()
     engine = nullptr;
 }
 
+void VexoBEditorApplication::initialise (const juce::String& commandLine)
+{
+    backgroundPreload = std::make_unique<SkinImagePreload> (std::vector{SkinImageId::mainEditorBackground});
+    VexoEditorApplication::initialise (commandLine);
+}
+
 VexoEditorEngine::Ptr VexoBEditorApplication::getEngine() const
 {
     return engine.get();
@@ -68,6 +74,8 @@ void VexoBEditorApplication::openPresetFile (const juce::File& file)
 
 std::unique_ptr<juce::Component> VexoBEditorApplication::createEditor (EditorPreset::Ptr preset) const
 {
+    if (backgroundPreload != nullptr)
+        backgroundPreload->wait();
     return std::make_unique<MainContentComponent> (preset, getSkinImage (SkinImageId::mainEditorBackground));
 }
 

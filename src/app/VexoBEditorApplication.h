@@ -2,6 +2,7 @@
 
 #include "app/VexoEditorApplication.h"
 #include "engine/VexoBEditorEngine.h"
+#include "widgets/SkinImagePreload.h"
 
 // The second model's application: its name, its ports, its engine and its presets. This is the
 // object the program's entry point creates.
@@ -17,6 +18,8 @@ public:
 
     juce::String getMidiInputDeviceName() const override { return "VexoB Remote"; }
     juce::String getMidiOutputDeviceName() const override { return "VexoB Remote"; }
+
+    void initialise (const juce::String& commandLine) override;
 
     void newPreset() override;
     void openMainWindow (EditorPreset::Ptr preset) override;
@@ -37,6 +40,9 @@ private:
     std::unique_ptr<juce::Component> createEditor (EditorPreset::Ptr preset) const;
 
     VexoBEditorEngine::Ptr engine;
+
+    // The editor's background, decoded while the framework reaches the display and the ports open.
+    std::unique_ptr<SkinImagePreload> backgroundPreload;
 
     JUCE_DECLARE_NON_COPYABLE (VexoBEditorApplication)
 };

@@ -48,11 +48,18 @@ void VexoEditorApplication::initialise (const juce::String& commandLine)
     if (argument.isNotEmpty() && !argument.startsWithChar ('-'))
     {
         anotherInstanceStarted (argument);
-        return;
+    }
+    else
+    {
+        ensureEngine();
+        newPreset();
     }
 
-    ensureEngine();
-    newPreset();
+    // The framework would draw the window at the display's next frame, up to a sixtieth of a second
+    // later, with nothing else left to do before it.
+    for (auto* window : windowManager->getWindows())
+        if (auto* peer = window->getPeer())
+            peer->performAnyPendingRepaintsNow();
 }
 
 void VexoEditorApplication::shutdown()
