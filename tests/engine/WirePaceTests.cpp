@@ -192,7 +192,8 @@ TEST_F (WirePace, LateAcknowledgementIsNotCountedForTheNextSend)
 }
 
 // Sends waiting behind the one on its way each end once, in order, after it, and none is sent:
-// whether the device is unplugged, the port is closed or the sender withdraws them.
+// whether the device is unplugged (even if it comes back), the port is closed or the sender
+// withdraws them.
 TEST_F (WirePace, WaitingSendsEndOnceAndAreNeverSent)
 {
     struct Case
@@ -202,8 +203,16 @@ TEST_F (WirePace, WaitingSendsEndOnceAndAreNeverSent)
         int firstResult, waitingResult;
     };
     const std::vector<Case> cases{
-        {"unplugged", [this] (auto&) { device->unplug(); }, VexoEditorEngine::resultNoReply,
-         VexoEditorEngine::resultNoPort},
+        {"unplugged",
+         [this] (auto&)
+         {
+             // Back before the send on its way has timed out: what waited stays unsent.
+             device->unplug();
+             ASSERT_TRUE (waitFor ([&] { return manager->getNumOpenOutputs() == 0; }));
+             device->replug();
+             ASSERT_TRUE (waitFor ([&] { return manager->getNumOpenOutputs() == 1; }));
+         },
+         VexoEditorEngine::resultNoReply, VexoEditorEngine::resultNoPort},
         {"port closed", [this] (auto&) { manager->closeAllOutputs(); }, VexoEditorEngine::resultSuccess,
          VexoEditorEngine::resultNoPort},
         {"withdrawn",
@@ -226,7 +235,6 @@ TEST_F (WirePace, WaitingSendsEndOnceAndAreNeverSent)
         c.stop (sent);
 
         ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 5; }));
-        device->replug();
         manager->openOutput (SimulatedVexoBDevice::getDefaultPortName());
         pumpMessages (scaledTimeoutMs);
         ASSERT_EQ (results.sends.size(), 5u);
