@@ -324,6 +324,7 @@ void VexoEditorEngine::startNext (Exchange exchange)
         {
             const juce::ScopedLock sl (lock);
             line.onItsWay = true;
+            line.handedOverMs = juce::Time::getMillisecondCounter();
         }
         midiManager->sendMessage (message);
         startTimer (exchange == Exchange::send ? sendTimerId : requestTimerId, replyTimeoutMs);
@@ -380,6 +381,25 @@ void VexoEditorEngine::devicesLost()
 void VexoEditorEngine::timerCallback (int timerId)
 {
     stopTimer (timerId);
+
+    // The framework's timers count a new timer's time from the timer thread's last wake-up, so
+    // after the message thread has been busy one can expire early: the time-out counts from the
+    // hand-over, whatever the timer says.
+    if (timerId == sendTimerId || timerId == requestTimerId)
+    {
+        const auto& line = lineOf (timerId == sendTimerId ? Exchange::send : Exchange::request);
+        int remainingMs = 0;
+        {
+            const juce::ScopedLock sl (lock);
+            if (line.onItsWay)
+                remainingMs = replyTimeoutMs - (int)(juce::Time::getMillisecondCounter() - line.handedOverMs);
+        }
+        if (remainingMs > 0)
+        {
+            startTimer (timerId, remainingMs);
+            return;
+        }
+    }
 
     if (timerId == sendTimerId)
     {

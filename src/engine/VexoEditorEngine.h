@@ -108,7 +108,8 @@ public:
     void copyControl (MEditorControl::Ptr source, MEditorControl::Ptr target);
 
     // No time-out and no result: the device answers with global-setting messages, which update the
-    // settings object (and through it its listeners).
+    // settings object (and through it its listeners). Not paced: the ten settings and their
+    // requests make 230 bytes, which fit in the output buffer even behind a dump on its way.
     virtual void requestGlobalSettings();
     virtual void sendGlobalSettings (VexoGlobalSettings::Ptr settings);
 
@@ -175,6 +176,7 @@ private:
     {
         std::deque<Waiting> entries;
         bool onItsWay = false;
+        juce::uint32 handedOverMs = 0;
     };
     enum class Exchange
     {

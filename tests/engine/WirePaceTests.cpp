@@ -40,14 +40,14 @@ protected:
         engine->setLateAcknowledgementGuard (0);
     }
 
+    // All made first: making them between the sends would hold up the replies to the first.
     std::vector<EditorPreset::Ptr> sendToSlots (int count)
     {
         std::vector<EditorPreset::Ptr> sent;
         for (int slot = 0; slot < count; ++slot)
-        {
             sent.push_back (presetNamed ("Slot" + juce::String (slot)));
-            engine->sendPreset (slot, sent.back());
-        }
+        for (int slot = 0; slot < count; ++slot)
+            engine->sendPreset (slot, sent[(size_t)slot]);
         return sent;
     }
 };
@@ -127,12 +127,11 @@ TEST_F (WirePace, ThirtyOneQueuedRequestsReadEverySlotOnce)
                                             3483));
 
     std::vector<EditorPreset::Ptr> read;
+    for (int slot = 0; slot < 31; ++slot)
+        read.push_back (newPreset());
     const auto start = now();
     for (int slot = 0; slot < 31; ++slot)
-    {
-        read.push_back (newPreset());
-        engine->requestPreset (slot, read.back());
-    }
+        engine->requestPreset (slot, read[(size_t)slot]);
     ASSERT_TRUE (waitFor ([&] { return results.requests.size() == 31; }));
     const auto elapsed = now() - start;
 
@@ -149,11 +148,13 @@ TEST_F (WirePace, ThirtyOneQueuedRequestsReadEverySlotOnce)
 // after it goes out onto a busy cable and is cut.
 TEST_F (WirePace, LateAcknowledgementIsNotCountedForTheNextSend)
 {
-    // At this scale a dump and its acknowledgement take 58 ms; the first one's is held back to
-    // come 80 ms after its time-out, the others' are not.
-    engine->setReplyTimeout (100);
-    engine->setLateAcknowledgementGuard (100);
-    device->setReplyDelay (120);
+    // Slower, for room between the moments that matter: a dump and its acknowledgement take
+    // 463 ms. The first one's is held back to come 113 ms after its time-out, while the next
+    // dump's own comes 463 ms after it; the guard lies between the two.
+    device->setLink (SimulatedVexoBDevice::Link::wire, 0.4);
+    engine->setReplyTimeout (800);
+    engine->setLateAcknowledgementGuard (300);
+    device->setReplyDelay (450);
 
     struct StoredCheck : engine_test::RecordingListener
     {
