@@ -281,23 +281,23 @@ bool VexoEditorEngine::portOpenFor (Exchange exchange) const
 
 void VexoEditorEngine::startNext (Exchange exchange)
 {
-    auto& queue = queueOf (exchange);
+    auto& pending = queueOf (exchange);
     for (;;)
     {
-        if (auto withdrawn = queue.takeWithdrawn())
+        if (auto withdrawn = pending.takeWithdrawn())
         {
             reportEnd (exchange, withdrawn->preset, withdrawn->withdrawnWith, true);
             continue;
         }
 
-        const auto next = queue.peekNext();
+        const auto next = pending.peekNext();
         if (!next)
             return;
 
         if (!portOpenFor (exchange))
         {
             // None of the waiting can go out: each ends in turn, none is sent later.
-            queue.withdraw (resultNoPort);
+            pending.withdraw (resultNoPort);
             continue;
         }
 
@@ -305,7 +305,7 @@ void VexoEditorEngine::startNext (Exchange exchange)
         const auto message = VexoSysEx::toMidiMessage (
             exchange == Exchange::send ? VexoSysEx::buildDump (model, *next->preset, next->slot)
                                        : VexoSysEx::buildPresetRequest (model, next->slot));
-        queue.handOver (juce::Time::getMillisecondCounter());
+        pending.handOver (juce::Time::getMillisecondCounter());
         midiManager->sendMessage (message);
         startTimer (exchange == Exchange::send ? sendTimerId : requestTimerId, replyTimeoutMs);
         return;
@@ -349,8 +349,8 @@ void VexoEditorEngine::timerCallback (int timerId)
     // hand-over, whatever the timer says.
     if (timerId == sendTimerId || timerId == requestTimerId)
     {
-        const auto& queue = queueOf (timerId == sendTimerId ? Exchange::send : Exchange::request);
-        if (const int remainingMs = queue.remainingOf (replyTimeoutMs, juce::Time::getMillisecondCounter()))
+        const auto& pending = queueOf (timerId == sendTimerId ? Exchange::send : Exchange::request);
+        if (const int remainingMs = pending.remainingOf (replyTimeoutMs, juce::Time::getMillisecondCounter()))
         {
             startTimer (timerId, remainingMs);
             return;
