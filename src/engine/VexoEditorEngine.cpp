@@ -184,9 +184,8 @@ VexoEditorEngine::~VexoEditorEngine()
     incoming.reset();
     cancelQueuedUpdates();
 
-    const juce::ScopedLock sl (lock);
-    sends.entries.clear();
-    requests.entries.clear();
+    sends.clear();
+    requests.clear();
 }
 
 void VexoEditorEngine::addListener (Listener* listener)
@@ -218,20 +217,17 @@ juce::Array<juce::uint8> VexoEditorEngine::buildMessage (const EditorPreset& pre
 
 int VexoEditorEngine::getNumPendingSends() const
 {
-    const juce::ScopedLock sl (lock);
-    return (int)sends.entries.size();
+    return sends.size();
 }
 
 int VexoEditorEngine::getNumPendingRequests() const
 {
-    const juce::ScopedLock sl (lock);
-    return (int)requests.entries.size();
+    return requests.size();
 }
 
 EditorPreset::Ptr VexoEditorEngine::getSendOnItsWay() const
 {
-    const juce::ScopedLock sl (lock);
-    return sends.onItsWay ? sends.entries.front().preset : nullptr;
+    return sends.getOnItsWay();
 }
 
 //==============================================================================
@@ -251,10 +247,7 @@ void VexoEditorEngine::sendPreset (int slot, EditorPreset::Ptr preset)
         return;
     }
 
-    {
-        const juce::ScopedLock sl (lock);
-        sends.entries.push_back ({preset, slot});
-    }
+    sends.add (preset, slot);
     startNext (Exchange::send);
 }
 
@@ -269,10 +262,7 @@ void VexoEditorEngine::requestPreset (int slot, EditorPreset::Ptr preset)
         return;
     }
 
-    {
-        const juce::ScopedLock sl (lock);
-        requests.entries.push_back ({preset, slot});
-    }
+    requests.add (preset, slot);
     startNext (Exchange::request);
 }
 
@@ -291,40 +281,31 @@ bool VexoEditorEngine::portOpenFor (Exchange exchange) const
 
 void VexoEditorEngine::startNext (Exchange exchange)
 {
-    auto& line = lineOf (exchange);
+    auto& pending = queueOf (exchange);
     for (;;)
     {
-        Waiting next;
+        if (auto withdrawn = pending.takeWithdrawn())
         {
-            const juce::ScopedLock sl (lock);
-            if (line.onItsWay || line.entries.empty())
-                return;
-            next = line.entries.front();
-            if (next.withdrawnWith >= 0)
-                line.entries.pop_front();
-        }
-
-        if (next.withdrawnWith >= 0)
-        {
-            reportEnd (exchange, next.preset, next.withdrawnWith, true);
+            reportEnd (exchange, withdrawn->preset, withdrawn->withdrawnWith, true);
             continue;
         }
+
+        const auto next = pending.peekNext();
+        if (!next)
+            return;
 
         if (!portOpenFor (exchange))
         {
             // None of the waiting can go out: each ends in turn, none is sent later.
-            markWithdrawn (exchange, resultNoPort, nullptr);
+            pending.withdraw (resultNoPort);
             continue;
         }
 
         const auto model = getMessageModel();
         const auto message = VexoSysEx::toMidiMessage (
-            exchange == Exchange::send ? VexoSysEx::buildDump (model, *next.preset, next.slot)
-                                       : VexoSysEx::buildPresetRequest (model, next.slot));
-        {
-            const juce::ScopedLock sl (lock);
-            line.onItsWay = true;
-        }
+            exchange == Exchange::send ? VexoSysEx::buildDump (model, *next->preset, next->slot)
+                                       : VexoSysEx::buildPresetRequest (model, next->slot));
+        pending.handOver (juce::Time::getMillisecondCounter());
         midiManager->sendMessage (message);
         startTimer (exchange == Exchange::send ? sendTimerId : requestTimerId, replyTimeoutMs);
         return;
@@ -333,33 +314,15 @@ void VexoEditorEngine::startNext (Exchange exchange)
 
 EditorPreset::Ptr VexoEditorEngine::takeOnItsWay (Exchange exchange)
 {
-    auto& line = lineOf (exchange);
     stopTimer (exchange == Exchange::send ? sendTimerId : requestTimerId);
-
-    const juce::ScopedLock sl (lock);
-    if (!line.onItsWay || line.entries.empty())
-        return nullptr;
-    line.onItsWay = false;
-    auto preset = line.entries.front().preset;
-    line.entries.pop_front();
-    return preset;
-}
-
-void VexoEditorEngine::markWithdrawn (Exchange exchange, int result,
-                                      const juce::ReferenceCountedArray<EditorPreset>* only)
-{
-    auto& line = lineOf (exchange);
-    const juce::ScopedLock sl (lock);
-    for (auto it = line.entries.begin() + (line.onItsWay ? 1 : 0); it != line.entries.end(); ++it)
-        if (it->withdrawnWith < 0 && (only == nullptr || only->contains (it->preset.get())))
-            it->withdrawnWith = result;
+    return queueOf (exchange).takeOnItsWay();
 }
 
 void VexoEditorEngine::withdrawWaiting (Exchange exchange, int result,
                                         const juce::ReferenceCountedArray<EditorPreset>* only)
 {
     // Marked only: each ends at its turn, so that results keep the order of the sends.
-    markWithdrawn (exchange, result, only);
+    queueOf (exchange).withdraw (result, only);
     startNext (exchange);
 }
 
@@ -380,6 +343,19 @@ void VexoEditorEngine::devicesLost()
 void VexoEditorEngine::timerCallback (int timerId)
 {
     stopTimer (timerId);
+
+    // The framework's timers count a new timer's time from the timer thread's last wake-up, so
+    // after the message thread has been busy one can expire early: the time-out counts from the
+    // hand-over, whatever the timer says.
+    if (timerId == sendTimerId || timerId == requestTimerId)
+    {
+        const auto& pending = queueOf (timerId == sendTimerId ? Exchange::send : Exchange::request);
+        if (const int remainingMs = pending.remainingOf (replyTimeoutMs, juce::Time::getMillisecondCounter()))
+        {
+            startTimer (timerId, remainingMs);
+            return;
+        }
+    }
 
     if (timerId == sendTimerId)
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/MidiManager.h"
+#include "engine/PacedQueue.h"
 #include "engine/VexoSysEx.h"
 #include "model/EditorPreset.h"
 #include "model/ListenerUpdater.h"
@@ -8,7 +9,6 @@
 #include "model/QueueASyncUpdater.h"
 #include "model/VexoGlobalSettings.h"
 
-#include <deque>
 #include <memory>
 
 // The one object through which the program talks to the device and to preset files. Every
@@ -108,7 +108,8 @@ public:
     void copyControl (MEditorControl::Ptr source, MEditorControl::Ptr target);
 
     // No time-out and no result: the device answers with global-setting messages, which update the
-    // settings object (and through it its listeners).
+    // settings object (and through it its listeners). Not paced: the ten settings and their
+    // requests make 230 bytes, which fit in the output buffer even behind a dump on its way.
     virtual void requestGlobalSettings();
     virtual void sendGlobalSettings (VexoGlobalSettings::Ptr settings);
 
@@ -162,36 +163,21 @@ private:
     class IncomingMessages;
     using ListenerListType = juce::ListenerList<Listener>;
 
-    // The sends, or the requests, not ended yet, oldest first; the oldest is on its way to the
-    // device when onItsWay is set, and the others wait for their turn.
-    struct Waiting
-    {
-        EditorPreset::Ptr preset;
-        int slot = 0;
-        // The result it ends with when its turn comes, once withdrawn; it is then never sent.
-        int withdrawnWith = -1;
-    };
-    struct Line
-    {
-        std::deque<Waiting> entries;
-        bool onItsWay = false;
-    };
     enum class Exchange
     {
         send,
         request
     };
 
-    Line& lineOf (Exchange exchange) { return exchange == Exchange::send ? sends : requests; }
+    PacedQueue& queueOf (Exchange exchange) { return exchange == Exchange::send ? sends : requests; }
     bool portOpenFor (Exchange exchange) const;
-    // Unless a message is on its way already: ends the withdrawn entries at the front of the line,
+    // Unless a message is on its way already: ends the withdrawn entries at the front of the queue,
     // then hands the oldest waiting message to the port.
     void startNext (Exchange exchange);
-    // Takes the entry on its way and stops its time-out; null when none is on its way.
+    // Ends the entry on its way and stops its time-out; null when none is on its way.
     EditorPreset::Ptr takeOnItsWay (Exchange exchange);
-    // Withdraws every entry still waiting for its turn (or only those of the given presets); the
-    // first marks them, the second also ends those whose turn it is.
-    void markWithdrawn (Exchange exchange, int result, const juce::ReferenceCountedArray<EditorPreset>* only);
+    // Withdraws every entry still waiting for its turn (or only those of the given presets) and
+    // ends those whose turn it is.
     void withdrawWaiting (Exchange exchange, int result,
                           const juce::ReferenceCountedArray<EditorPreset>* only);
     void reportEnd (Exchange exchange, EditorPreset::Ptr preset, int result, bool withdrawn);
@@ -215,8 +201,8 @@ private:
     ListenerListType listeners;
     VexoGlobalSettings::Ptr globalSettings;
     bool settingsReported = false;
-    Line sends, requests;
-    juce::CriticalSection lock;
+    // The pending sends and requests; each guards itself, for the MIDI input thread.
+    PacedQueue sends, requests;
 
     std::unique_ptr<IncomingMessages> incoming;
     int replyTimeoutMs = defaultReplyTimeoutMs;

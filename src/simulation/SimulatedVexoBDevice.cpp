@@ -48,6 +48,10 @@ void SimulatedVexoBDevice::unplug()
     pluggedIn = false;
     bus.setDevicePresent (inputId, false);
     bus.setDevicePresent (outputId, false);
+
+    // Whatever was on its way in either direction is lost with the cable.
+    const juce::ScopedLock sl (pendingLock);
+    steps.clear();
 }
 
 void SimulatedVexoBDevice::replug()
@@ -205,9 +209,6 @@ void SimulatedVexoBDevice::perform (double dueMs, Step step, const juce::Array<j
     {
         case Step::arrive:
         {
-            // Bytes still on the cable when it was pulled out never arrive.
-            if (!pluggedIn)
-                return;
             const auto reply = handle (bytes);
             if (reply.isEmpty())
                 return;

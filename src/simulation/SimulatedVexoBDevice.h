@@ -50,7 +50,8 @@ public:
     // Preset dumps are answered with a data block that no preset accepts.
     void setAnswersWithDamagedDump (bool shouldDamage) { damageDumps = shouldDamage; }
 
-    // Takes both ports off the bus's lists, and puts them back. Replies due while unplugged are lost.
+    // Takes both ports off the bus's lists, and puts them back. Messages on their way in either
+    // direction when it is unplugged are lost, and so are replies due while it is away.
     void unplug();
     void replug();
     bool isPluggedIn() const { return pluggedIn; }

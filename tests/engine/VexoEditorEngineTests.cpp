@@ -121,6 +121,20 @@ TEST_F (SimulatedLink, SilentDeviceTimesOutOncePerEntry)
     EXPECT_EQ (results.requests.size(), 2u);
 }
 
+// The framework counts a new timer's time from its timer thread's last wake-up, which a busy
+// message thread holds back; a time-out still counts from the hand-over.
+TEST_F (SimulatedLink, TimeOutCountsFromTheHandOverAfterABusyMessageThread)
+{
+    engine->setReplyTimeout (300);
+    device->setSilent (true);
+    pumpMessages (20);
+    juce::Thread::sleep (250);
+    const auto start = juce::Time::getMillisecondCounter();
+    engine->requestPreset (1, newPreset());
+    ASSERT_TRUE (waitFor ([&] { return results.requests.size() == 1; }));
+    EXPECT_GE (juce::Time::getMillisecondCounter() - start, 300u);
+}
+
 TEST_F (SimulatedLink, OneAcknowledgementLeavesTheNextSendItsOwnTimeOut)
 {
     engine->setReplyTimeout (shortTimeoutMs);

@@ -6,12 +6,9 @@
 
 #include "simulation/SimulatedMidiWire.h"
 
-#include <string>
-
 using engine_test::dumpOf;
 using engine_test::presetNamed;
 using engine_test::toVector;
-using testing_support::pumpMessages;
 
 namespace
 {
@@ -19,12 +16,8 @@ constexpr double timeScale = 0.05;
 // The program's 3000 ms, at that scale twice over: 300 ms against the 58 ms a slot takes.
 constexpr int scaledTimeoutMs = 300;
 
-double now()
-{
-    return juce::Time::getMillisecondCounterHiRes();
-}
+const auto now = juce::Time::getMillisecondCounterHiRes;
 
-// What a message of that many bytes takes on the scaled cable.
 double cableMs (int bytes)
 {
     return bytes * 1000.0 / SimulatedMidiWire::midiBytesPerSecond * timeScale;
@@ -40,181 +33,144 @@ protected:
         engine->setLateAcknowledgementGuard (0);
     }
 
-    std::vector<EditorPreset::Ptr> sendToSlots (int count)
+    // All made first: making them between the sends would hold up the replies to the first.
+    void sendToSlots (int count)
     {
-        std::vector<EditorPreset::Ptr> sent;
-        for (int slot = 0; slot < count; ++slot)
-        {
+        for (int slot = (int)sent.size(); slot < count; ++slot)
             sent.push_back (presetNamed ("Slot" + juce::String (slot)));
-            engine->sendPreset (slot, sent.back());
-        }
-        return sent;
+        for (int slot = 0; slot < count; ++slot)
+            engine->sendPreset (slot, sent[(size_t)slot]);
     }
+
+    std::vector<EditorPreset::Ptr> sent;
 };
 } // namespace
 
-// A burst of dumps overflows the 4 KB buffer in front of the cable; one dump at a time does not,
-// and the global settings fit behind a dump on its way, so they need no pacing.
+// A burst of dumps overflows the 4 KB buffer in front of the cable; the global settings fit
+// behind a dump on its way, so they need no pacing.
 TEST_F (WirePace, OnlyABurstOfDumpsOverflowsTheSendBuffer)
 {
     const auto dump = dumpOf (presetNamed ("Burst"), 5);
-    const juce::MidiMessage message (dump.data(), (int)dump.size());
-    manager->sendMessage (message);
-    manager->sendMessage (message);
-    const auto dropped = device->getNumBytesDropped();
-    // Less what the cable took in the meantime.
-    EXPECT_GT (dropped, 2000) << "the second dump loses what does not fit";
-    EXPECT_LE (dropped, 2 * 3483 - 4096);
+    manager->sendMessage (juce::MidiMessage (dump.data(), (int)dump.size()));
+    manager->sendMessage (juce::MidiMessage (dump.data(), (int)dump.size()));
+    EXPECT_GT (device->getNumBytesDropped(), 2000) << "less what the cable took meanwhile";
+    EXPECT_LE (device->getNumBytesDropped(), 2 * 3483 - 4096);
     EXPECT_EQ (device->getNumMessagesCut(), 1);
-    ASSERT_TRUE (waitFor ([&] { return device->isIdle(); }));
+    ASSERT_TRUE (waitFor ([&] { return device->isIdle() && results.sends.size() == 1; }));
     EXPECT_EQ (device->getNumPresetsStored(), 1);
-    pumpMessages (20);
-    results.sends.clear();
 
     device->setLink (SimulatedVexoBDevice::Link::wire, timeScale);
     auto settings = engine->createGlobalSettings();
     settings->setSetting ({9, 14}, juce::dontSendNotification);
-    engine->sendPreset (6, presetNamed ("Six"));
+    sendToSlots (1);
     engine->sendGlobalSettings (settings);
-    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 1 && device->isIdle(); }));
-    EXPECT_EQ (results.sends[0].result, VexoEditorEngine::resultSuccess);
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 2 && device->isIdle(); }));
+    EXPECT_EQ (results.sends[1].result, VexoEditorEngine::resultSuccess);
     EXPECT_EQ (device->getNumBytesDropped(), 0);
     EXPECT_EQ (device->getGlobalSetting (9), 14);
 }
 
-// Every slot is stored, at the cable's pace and no faster, each send ending once, in order, and
-// only after its dump is in the device.
+// Every slot is stored, at the cable's pace and no faster, each send ending once, in order.
 TEST_F (WirePace, ThirtyOneQueuedSendsAreAllStoredWithNothingDropped)
 {
-    struct StoredCheck : engine_test::RecordingListener
-    {
-        SimulatedVexoBDevice* device = nullptr;
-        int storedWhenReported = 0;
-        void sendEnded (EditorPreset::Ptr preset, int result, bool withdrawn) override
-        {
-            const int slot = (int)sends.size();
-            storedWhenReported += toVector (device->getSlotDump (slot)) == dumpOf (preset, slot) ? 1 : 0;
-            RecordingListener::sendEnded (preset, result, withdrawn);
-        }
-    } check;
-    check.device = device.get();
-    engine->addListener (&check);
-
     const auto start = now();
-    const auto sent = sendToSlots (31);
+    sendToSlots (31);
     EXPECT_EQ (device->getNumMessagesReceived(), 1) << "one dump on its way, the others wait";
-    ASSERT_TRUE (waitFor ([&] { return check.sends.size() == 31; }));
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 31; }));
     const auto elapsed = now() - start;
 
     for (size_t i = 0; i < 31; ++i)
     {
-        EXPECT_EQ (check.sends[i].preset, sent[i]) << i;
-        EXPECT_EQ (check.sends[i].result, VexoEditorEngine::resultSuccess) << i;
+        EXPECT_EQ (results.sends[i].preset, sent[i]) << i;
+        EXPECT_EQ (results.sends[i].result, VexoEditorEngine::resultSuccess) << i;
+        EXPECT_EQ (toVector (device->getSlotDump ((int)i)), dumpOf (sent[i], (int)i)) << i;
     }
-    EXPECT_EQ (check.storedWhenReported, 31);
     EXPECT_EQ (device->getNumPresetsStored(), 31);
     EXPECT_EQ (device->getNumBytesDropped(), 0);
     EXPECT_GE (elapsed, 31 * (cableMs (3483 + 10) + SimulatedVexoBDevice::storingTimeMs * timeScale));
-    engine->removeListener (&check);
 }
 
 // A pass of requests reads every slot with one request each, none timing out behind the others.
 TEST_F (WirePace, ThirtyOneQueuedRequestsReadEverySlotOnce)
 {
-    for (int slot = 0; slot < 31; ++slot)
-        device->setSlotDump (
-            slot, juce::Array<juce::uint8> (dumpOf (presetNamed ("Read" + juce::String (slot)), slot).data(),
-                                            3483));
-
     std::vector<EditorPreset::Ptr> read;
-    const auto start = now();
     for (int slot = 0; slot < 31; ++slot)
     {
+        const auto named = dumpOf (presetNamed ("Read" + juce::String (slot)), slot);
+        device->setSlotDump (slot, juce::Array<juce::uint8> (named.data(), (int)named.size()));
         read.push_back (newPreset());
-        engine->requestPreset (slot, read.back());
     }
+    const auto start = now();
+    for (int slot = 0; slot < 31; ++slot)
+        engine->requestPreset (slot, read[(size_t)slot]);
     ASSERT_TRUE (waitFor ([&] { return results.requests.size() == 31; }));
-    const auto elapsed = now() - start;
 
+    EXPECT_GE (now() - start, 31 * cableMs (9 + 3483));
     EXPECT_EQ (results.requests, std::vector<int> (31, VexoEditorEngine::resultSuccess));
     for (size_t i = 0; i < 31; ++i)
         EXPECT_EQ (dynamic_cast<VexoEditorPreset&> (*read[i]).getName(),
                    ("Read" + juce::String (i)).paddedRight (' ', 8));
     EXPECT_EQ (device->getNumPresetRequestsReceived(), 31);
-    EXPECT_GE (elapsed, 31 * cableMs (9 + 3483));
 }
 
 // An acknowledgement that comes after its send timed out, while the next dump is on its way, is
-// not taken for that dump's: otherwise the next send is reported stored before it is, and the one
-// after it goes out onto a busy cable and is cut.
+// not taken for that dump's: otherwise the next send is reported before it is stored, the one
+// after it goes out onto a busy cable and is cut, and its own acknowledgement is left over.
 TEST_F (WirePace, LateAcknowledgementIsNotCountedForTheNextSend)
 {
-    // At this scale a dump and its acknowledgement take 58 ms; the first one's is held back to
-    // come 80 ms after its time-out, the others' are not.
-    engine->setReplyTimeout (100);
-    engine->setLateAcknowledgementGuard (100);
-    device->setReplyDelay (120);
+    // Slower, for room between the moments that matter: a dump and its acknowledgement take
+    // 463 ms. The first one's is held back to come 113 ms after its time-out, while the next
+    // dump's own comes 463 ms after it; the guard lies between the two.
+    device->setLink (SimulatedVexoBDevice::Link::wire, 0.4);
+    engine->setReplyTimeout (800);
+    engine->setLateAcknowledgementGuard (300);
+    device->setReplyDelay (450);
+    sendToSlots (3);
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 1; }));
+    device->setReplyDelay (0);
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 3; }));
+    testing_support::pumpMessages (200);
 
-    struct StoredCheck : engine_test::RecordingListener
-    {
-        SimulatedVexoBDevice* device = nullptr;
-        int reportedBeforeStored = 0;
-        void sendEnded (EditorPreset::Ptr preset, int result, bool withdrawn) override
-        {
-            const int slot = (int)sends.size() + 1;
-            if (result == VexoEditorEngine::resultSuccess &&
-                (preset == nullptr || toVector (device->getSlotDump (slot)) != dumpOf (preset, slot)))
-                ++reportedBeforeStored;
-            device->setReplyDelay (0);
-            RecordingListener::sendEnded (preset, result, withdrawn);
-        }
-    } check;
-    check.device = device.get();
-    engine->addListener (&check);
-
-    EditorPreset::Ptr sent[] = {presetNamed ("Late"), presetNamed ("Next"), presetNamed ("After")};
-    for (int i = 0; i < 3; ++i)
-        engine->sendPreset (i + 1, sent[i]);
-    ASSERT_TRUE (waitFor ([&] { return check.sends.size() == 3; }));
-    pumpMessages (200);
-
-    ASSERT_EQ (check.sends.size(), 3u);
-    const int expected[] = {VexoEditorEngine::resultNoReply, VexoEditorEngine::resultSuccess,
-                            VexoEditorEngine::resultSuccess};
+    ASSERT_EQ (results.sends.size(), 3u);
     for (size_t i = 0; i < 3; ++i)
     {
-        EXPECT_EQ (check.sends[i].preset, sent[i]) << i;
-        EXPECT_EQ (check.sends[i].result, expected[i]) << i;
+        EXPECT_EQ (results.sends[i].preset, sent[i]) << i;
+        EXPECT_EQ (results.sends[i].result,
+                   i == 0 ? VexoEditorEngine::resultNoReply : VexoEditorEngine::resultSuccess);
     }
-    EXPECT_EQ (check.reportedBeforeStored, 0);
     EXPECT_EQ (device->getNumBytesDropped(), 0);
-    engine->removeListener (&check);
 }
 
 // Sends waiting behind the one on its way each end once, in order, after it, and none is sent:
-// whether the device is unplugged, the port is closed or the sender withdraws them.
+// whether the device is unplugged (even if it comes back), the port is closed or the sender
+// withdraws them.
 TEST_F (WirePace, WaitingSendsEndOnceAndAreNeverSent)
 {
-    struct Case
+    const auto unplugAndReplug = [this]
     {
-        std::string name;
-        std::function<void (const std::vector<EditorPreset::Ptr>&)> stop;
-        int firstResult, waitingResult;
+        // Back before the send on its way has timed out.
+        device->unplug();
+        ASSERT_TRUE (waitFor ([&] { return manager->getNumOpenOutputs() == 0; }));
+        device->replug();
+        ASSERT_TRUE (waitFor ([&] { return manager->getNumOpenOutputs() == 1; }));
     };
-    const std::vector<Case> cases{
-        {"unplugged", [this] (auto&) { device->unplug(); }, VexoEditorEngine::resultNoReply,
+    const auto withdraw = [this]
+    {
+        juce::ReferenceCountedArray<EditorPreset> waiting;
+        for (size_t i = 1; i < sent.size(); ++i)
+            waiting.add (sent[i]);
+        engine->withdrawWaitingSends (waiting);
+    };
+    const struct
+    {
+        const char* name;
+        std::function<void()> stop;
+        int firstResult, waitingResult;
+    } cases[] = {
+        {"unplugged", unplugAndReplug, VexoEditorEngine::resultNoReply, VexoEditorEngine::resultNoPort},
+        {"port closed", [this] { manager->closeAllOutputs(); }, VexoEditorEngine::resultSuccess,
          VexoEditorEngine::resultNoPort},
-        {"port closed", [this] (auto&) { manager->closeAllOutputs(); }, VexoEditorEngine::resultSuccess,
-         VexoEditorEngine::resultNoPort},
-        {"withdrawn",
-         [this] (auto& sent)
-         {
-             juce::ReferenceCountedArray<EditorPreset> waiting;
-             for (size_t i = 1; i < sent.size(); ++i)
-                 waiting.add (sent[i]);
-             engine->withdrawWaitingSends (waiting);
-         },
-         VexoEditorEngine::resultSuccess, VexoEditorEngine::resultNoReply},
+        {"withdrawn", withdraw, VexoEditorEngine::resultSuccess, VexoEditorEngine::resultNoReply},
     };
 
     for (const auto& c : cases)
@@ -222,13 +178,12 @@ TEST_F (WirePace, WaitingSendsEndOnceAndAreNeverSent)
         SCOPED_TRACE (c.name);
         results.sends.clear();
         const int before = device->getNumMessagesReceived();
-        const auto sent = sendToSlots (5);
-        c.stop (sent);
-
+        sendToSlots (5);
+        c.stop();
         ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 5; }));
-        device->replug();
         manager->openOutput (SimulatedVexoBDevice::getDefaultPortName());
-        pumpMessages (scaledTimeoutMs);
+        testing_support::pumpMessages (scaledTimeoutMs);
+
         ASSERT_EQ (results.sends.size(), 5u);
         for (size_t i = 0; i < 5; ++i)
         {
