@@ -1,4 +1,4 @@
-#include "FreedMemoryPoison.h"
+#include "support/FreedMemoryPoison.h"
 
 #include <atomic>
 #include <cstdlib>
