@@ -4,7 +4,8 @@
 #   vexob_juce_gui   graphics, GUI basics and GUI extra, on top of vexob_juce_core.
 # Every library, tool, test and the application link one of them and get JUCE's include paths
 # and definitions from it. Linking JUCE's module targets directly would compile the modules again
-# into each of them.
+# into each of them. Optimisation comes from CMake's per-configuration flags alone: JUCE's
+# recommended flags would pin Debug to -O0, and CI's sanitizer run builds Debug at -O1.
 
 # Debian's JUCE decodes images with the system's libpng and libjpeg.
 find_package(PkgConfig REQUIRED)
@@ -19,7 +20,10 @@ set(vexob_juce_settings
     JUCE_DISPLAY_SPLASH_SCREEN=0
     JUCE_REPORT_APP_USAGE=0
     JUCE_USE_XRANDR=1
-    JUCE_USE_XINERAMA=0)
+    JUCE_USE_XINERAMA=0
+    # A Debug build keeps JUCE's assertions, leak detectors and our own jasserts; each failure
+    # goes to juce::Logger, where the test programs turn it into a failed test.
+    $<$<CONFIG:Debug>:JUCE_LOG_ASSERTIONS=1>)
 
 function(vexob_juce_library_properties target)
     set_target_properties(${target} PROPERTIES
@@ -40,9 +44,7 @@ target_link_libraries(vexob_juce_core
         juce::juce_events
         juce::juce_data_structures
         juce::juce_audio_basics
-        juce::juce_audio_devices
-    PUBLIC
-        juce::juce_recommended_config_flags)
+        juce::juce_audio_devices)
 target_compile_definitions(vexob_juce_core PRIVATE ${vexob_juce_settings})
 vexob_juce_library_properties(vexob_juce_core)
 

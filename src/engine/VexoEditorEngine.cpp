@@ -466,7 +466,9 @@ void VexoEditorEngine::savePresetFile (const juce::File& file, EditorPreset::Ptr
 {
     bool written = false;
     // Replacing a file means deleting what is there first, and an empty folder would go with it.
-    if (preset != nullptr && !file.isDirectory())
+    // A folder that is not there (taken away since it was chosen) is a failed save, found before
+    // anything is written.
+    if (preset != nullptr && !file.isDirectory() && file.getParentDirectory().isDirectory())
     {
         const auto bytes = VexoSysEx::wrap (VexoSysEx::buildDump (getMessageModel(), *preset, 0));
         written = file.replaceWithData (bytes.getRawDataPointer(), (size_t)bytes.size());

@@ -1,6 +1,7 @@
 #include "ApplicationTestFixture.h"
 #include "editor/MainContentComponent.h"
 #include "model/VexoBEditorPreset.h"
+#include "support/MouseDriver.h"
 #include "text/UiText.h"
 #include "widgets/NumberBoxComponent.h"
 
@@ -97,17 +98,20 @@ TEST_F (MainEditorInWindow, ClosingAWindowWithADragNoticePendingReachesNoEditor)
     auto* editor = editorOf (1);
     VexoControlView::Ptr kept (editor->getFaderView (0));
     DragableAndDropAbleControl& dragPart = *kept;
-    const auto now = juce::Time::getCurrentTime();
-    const juce::MouseEvent event (juce::Desktop::getInstance().getMainMouseSource(), {}, {}, 1.0f, 0.0f, 0.0f,
-                                  0.0f, 0.0f, kept.get(), kept.get(), now, {}, now, 1, true);
-    dragPart.mouseDrag (event);
-    dragPart.mouseUp (event);
+    {
+        testing_support::MouseDriver mouse (*window (1));
+        const auto from = mouse.centreOf (*kept);
+        mouse.press (from);
+        mouse.dragTo (from + juce::Point<int> (3, 0));
+        mouse.release (from + juce::Point<int> (3, 0));
+    }
 
     desktop->answers = {DesktopInteraction::SaveAnswer::no};
     window (1)->close();
     ASSERT_EQ (numWindows(), 1);
     settle();
     EXPECT_EQ (dragPart.getNumListeners(), 0);
+    EXPECT_TRUE (testing_support::MouseDriver::waitForDragPictures());
 }
 
 // A number typed into a field and not yet confirmed is what the window shows. Ctrl+S leaves the

@@ -1,5 +1,5 @@
 #include "ApplicationTestFixture.h"
-#include "FreedMemoryPoison.h"
+#include "support/FreedMemoryPoison.h"
 
 using StartUp = ApplicationTest;
 

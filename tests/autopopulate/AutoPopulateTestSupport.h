@@ -4,6 +4,7 @@
 #include "engine/VexoSysEx.h"
 #include "support/FakeApplicationServices.h"
 #include "support/MessageLoop.h"
+#include "support/OnScreen.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,7 @@ protected:
     // One click opens the box's editor, the text replaces what it shows and return commits it.
     static void type (NumberBox& box, const juce::String& text)
     {
+        const testing_support::OnScreen shown (box);
         box.showEditor();
         auto* editor = box.getCurrentTextEditor();
         ASSERT_NE (editor, nullptr);

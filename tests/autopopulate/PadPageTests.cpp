@@ -229,6 +229,7 @@ TEST_F (PadPage, AftertouchAndModeRowsWriteTheirChoice)
 TEST_F (PadPage, ChangingTypeWhileStartIsBeingTypedLeavesNothingBehind)
 {
     auto& start = dynamic_cast<Pad::NoteSubMode*> (area())->getStartBox();
+    const testing_support::OnScreen shown (start);
     start.showEditor();
     ASSERT_NE (start.getCurrentTextEditor(), nullptr);
     start.getCurrentTextEditor()->insertTextAtCaret ("7");

@@ -3,7 +3,8 @@
 #include <juce_core/juce_core.h>
 
 // The built editor, started as its own process with the simulated device. Its windows are reached
-// through the functions in Screen.h.
+// through the functions in Screen.h. A failed assertion or a leak the program reports fails the
+// test.
 class RunningProgram
 {
 public:
@@ -22,5 +23,6 @@ public:
 
 private:
     juce::ChildProcess process;
+    juce::File errorOutput;
     bool started = false;
 };

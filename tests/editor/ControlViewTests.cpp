@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace editor_testing;
 
 namespace
@@ -92,21 +94,48 @@ TEST (ControlView, AViewIsGoneAsSoonAsItsOwnerIsReleasedAndTheLastReferenceDropp
 }
 
 //==============================================================================
+// The mouse is played into the view in a window of its own, so the framework's drag runs.
 class DragStateNotices : public testing::Test
 {
 protected:
+    DragStateNotices()
+    {
+        view->setSize (20, 10);
+        mouse = std::make_unique<MouseDriver> (*view);
+    }
+
     void TearDown() override
     {
+        if (pressed && view != nullptr)
+            release();
+        EXPECT_TRUE (MouseDriver::waitForDragPictures());
+        mouse = nullptr;
         if (view != nullptr)
             view->releaseOwner();
         view = nullptr;
     }
 
     DragableAndDropAbleControl& part() { return *view; }
-    void drag() { view->DragableAndDropAbleControl::mouseDrag (mouseEventOn (*view)); }
-    void release() { view->DragableAndDropAbleControl::mouseUp (mouseEventOn (*view)); }
+
+    // Presses on the view the first time, then moves a pixel further with the button down.
+    void drag()
+    {
+        if (!std::exchange (pressed, true))
+            mouse->press (at);
+        at += juce::Point<int> (1, 0);
+        mouse->dragTo (at);
+    }
+
+    void release()
+    {
+        pressed = false;
+        mouse->release (at);
+    }
 
     VexoControlView::Ptr view{new VexoControlView (new VexoKnob(), solid (normalColour), {}, {})};
+    std::unique_ptr<MouseDriver> mouse;
+    juce::Point<int> at{5, 5};
+    bool pressed = false;
 };
 
 TEST_F (DragStateNotices, ADragAndReleaseAreHeardLaterOnTheMessageThreadInOrder)
@@ -191,6 +220,7 @@ TEST_F (DragStateNotices, AViewLetGoWithANoticePendingGoesAtOnceAndItsNoticeNeve
     DragStateRecorder recorder;
     part().addListener (&recorder);
     drag();
+    release();
 
     juce::Component::SafePointer<juce::Component> watched (view.get());
     view->releaseOwner();

@@ -187,10 +187,18 @@ void checkAnActivePanelPutsTheFocusOnType()
             return true;
         };
 
-        bool typeChecked = false, layoutChecked = false;
+        bool typeChecked = false, layoutChecked = false, hiddenChecked = false;
 
-        for (int attempt = 0; attempt < 20 && !(typeChecked && layoutChecked); ++attempt)
+        for (int attempt = 0; attempt < 20 && !(typeChecked && layoutChecked && hiddenChecked); ++attempt)
         {
+            // A panel not on screen, in the active window, leaves the focus alone.
+            const auto changeTypeHidden = [&]
+            {
+                panel->setVisible (false);
+                tellTypeChanged (*panel, *c.control);
+            };
+            hiddenChecked = hiddenChecked || tryOnce (changeTypeHidden, false, "while hidden");
+            panel->setVisible (true);
             typeChecked = typeChecked || tryOnce (
                                              [&]
                                              {
@@ -202,7 +210,8 @@ void checkAnActivePanelPutsTheFocusOnType()
                 layoutChecked || tryOnce ([&] { panel->resized(); }, c.focusesWhenLaidOut, "after a layout");
         }
 
-        EXPECT_TRUE (typeChecked && layoutChecked) << "the window never kept the focus long enough to check";
+        EXPECT_TRUE (typeChecked && layoutChecked && hiddenChecked)
+            << "the window never kept the focus long enough to check";
         c.setType (0);
         pumpMessages (20);
     }

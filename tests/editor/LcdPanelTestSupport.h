@@ -4,6 +4,7 @@
 
 #include "editor/lcd/LCDView.h"
 #include "support/MessageLoop.h"
+#include "support/OnScreen.h"
 #include "widgets/EditorFactories.h"
 
 #include <gtest/gtest.h>
@@ -113,6 +114,7 @@ inline void choose (juce::ComboBox& box, const juce::String& text)
 inline void typeInto (NumberBox& box, const juce::String& text)
 {
     testing_support::pumpMessages (20);
+    const testing_support::OnScreen shown (box);
     box.showEditor();
     auto* editor = box.getCurrentTextEditor();
     ASSERT_NE (editor, nullptr) << box.getName();

@@ -264,22 +264,6 @@ TEST_F (MainEditor, ViewsOfAnOldBankAreGoneAndDoNotCallTheEditor)
     EXPECT_EQ (dragPart.getOwner(), nullptr);
 }
 
-TEST_F (MainEditor, ANoticeStillOnItsWayAfterTheEditorHasGoneReachesNobody)
-{
-    VexoControlView::Ptr kept (editor->getKnobView (0));
-    DragableAndDropAbleControl& dragPart = *kept;
-    DragStateRecorder recorder;
-    dragPart.addListener (&recorder);
-    dragPart.mouseDrag (mouseEventOn (*kept));
-    dragPart.mouseUp (mouseEventOn (*kept));
-
-    // The window closes with the notices queued.
-    editor = nullptr;
-    testing_support::pumpMessages (40);
-    EXPECT_EQ (recorder.calls.size(), 2u);
-    dragPart.removeListener (&recorder);
-}
-
 TEST_F (MainEditor, DropsCopyBetweenControlsOfOneKindOnly)
 {
     auto knob3 = preset->getKnob (2);
@@ -323,10 +307,7 @@ protected:
 
     void TearDown() override
     {
-        // A dropped drag's picture fades out in a window of its own; the framework cannot take
-        // that window down once the display connection is closed at the end of the run.
-        EXPECT_TRUE (testing_support::pumpUntil (
-            [] { return !juce::Desktop::getInstance().getAnimator().isAnimating(); }));
+        EXPECT_TRUE (MouseDriver::waitForDragPictures());
         mouse = nullptr;
         MainEditor::TearDown();
     }
@@ -350,6 +331,24 @@ protected:
 
     std::unique_ptr<MouseDriver> mouse;
 };
+
+TEST_F (MainEditorDrags, ANoticeStillOnItsWayAfterTheEditorHasGoneReachesNobody)
+{
+    VexoControlView::Ptr kept (editor->getKnobView (0));
+    DragableAndDropAbleControl& dragPart = *kept;
+    DragStateRecorder recorder;
+    dragPart.addListener (&recorder);
+    const auto from = centreOf (kept.get());
+    mouse->press (from);
+    mouse->dragTo (from + juce::Point<int> (3, 0));
+    mouse->release (from + juce::Point<int> (3, 0));
+
+    // The window closes with the notices queued.
+    editor = nullptr;
+    testing_support::pumpMessages (40);
+    EXPECT_EQ (recorder.calls.size(), 2u);
+    dragPart.removeListener (&recorder);
+}
 
 TEST_F (MainEditorDrags, DraggingKnobThreeOntoKnobTwelveCopiesIt)
 {

@@ -227,6 +227,10 @@ TEST (SequencerEditorLifetime, LooksAndTheModelOutliveEveryComponentUsingThem)
             // The header goes with the table, while the model must still be there.
             if (&component == header && model == nullptr)
                 ADD_FAILURE() << "the table outlived its model";
+
+            // The looks may go once nothing watched uses them, and must find no reference left.
+            if (++deleted == looks.size())
+                liveLooks.clear();
         }
 
         std::map<juce::Component*, juce::LookAndFeel*> looks;
@@ -234,6 +238,7 @@ TEST (SequencerEditorLifetime, LooksAndTheModelOutliveEveryComponentUsingThem)
         std::vector<juce::WeakReference<juce::LookAndFeel>> liveLooks;
         juce::WeakReference<SequencerListBoxTableModel> model;
         juce::Component* header = nullptr;
+        size_t deleted = 0;
     };
 
     Watcher watcher;

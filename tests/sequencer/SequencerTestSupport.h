@@ -3,6 +3,7 @@
 #include "model/VexoBEditorPreset.h"
 #include "sequencer/SequencerComponent.h"
 #include "support/MessageLoop.h"
+#include "support/OnScreen.h"
 #include "widgets/NumberBoxComponent.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,7 @@ inline void doubleClickCell (juce::TableListBox& table, int row, int columnId)
 inline void typeInto (NumberBoxComponent<int>& box, const juce::String& text)
 {
     settle();
+    const testing_support::OnScreen shown (box);
     box.showEditor();
     auto* editor = box.getCurrentTextEditor();
     ASSERT_NE (editor, nullptr);

@@ -1,5 +1,6 @@
 #include "PixelProbe.h"
 #include "support/MessageLoop.h"
+#include "support/OnScreen.h"
 #include "widgets/EditorFactories.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@ void typeAndCommit (NumberBox& box, const juce::String& text)
 {
     // Earlier changes are still being announced; let them settle, as they would before a click.
     testing_support::pumpMessages (30);
+    const testing_support::OnScreen shown (box);
     box.showEditor();
     auto* editor = box.getCurrentTextEditor();
     ASSERT_NE (editor, nullptr);
@@ -64,6 +66,7 @@ struct MidiByteBox : ::testing::Test
 
     std::unique_ptr<NumberBox> owned = createNumberBox ("MIDI CC", 0, 127);
     NumberBox& box = *owned;
+    const testing_support::OnScreen shown{box};
 };
 } // namespace
 
@@ -167,8 +170,8 @@ TEST_F (MidiByteBox, OpeningTheEditorWithoutKeyboardFocusKeepsItOpen)
 {
     // The editor is filled from the box's text and then given the box's number. The two differ
     // when the bound value has changed but not yet said so; a source that tells its listeners
-    // late makes that moment last. Were the number announced to the editor, the box, which is on
-    // no screen and so has no focus, would take the announcement as the end of the edit: the
+    // late makes that moment last. Were the number announced to the editor, the box, whose window
+    // has not got the focus, would take the announcement as the end of the edit: the
     // editor would close by itself and write the box's stale number over the bound value.
     auto* source = new LateTellingSource ("64");
     juce::Value parameter (source);
@@ -176,6 +179,8 @@ TEST_F (MidiByteBox, OpeningTheEditorWithoutKeyboardFocusKeepsItOpen)
     testing_support::pumpMessages (30);
 
     source->current = "5";
+    // The window the box is in is kept off the display, so the box cannot take the keyboard focus.
+    box.getPeer()->setVisible (false);
     box.showEditor();
     testing_support::pumpMessages (30);
     auto* editor = box.getCurrentTextEditor();
@@ -299,6 +304,7 @@ TEST (NumberBox, PaintsItsNumberOnItsBackgroundUnlessEditing)
     EXPECT_TRUE (pixel_probe::near (shown.getPixelAt (2, 9), juce::Colours::red));
     EXPECT_GT (pixel_probe::maxLuminance (shown, {5, 0, 20, 18}), 200.0f);
 
+    const testing_support::OnScreen onScreen (*box);
     box->showEditor();
     const auto editing = box->createComponentSnapshot (box->getLocalBounds());
     EXPECT_FALSE (pixel_probe::near (editing.getPixelAt (2, 9), juce::Colours::red));

@@ -70,7 +70,9 @@ bool LCDView::isInActiveWindow() const
 
 void LCDView::focusTypeBox (juce::Component& typeBox)
 {
-    if (isInActiveWindow())
+    // The window may be active while the box is not on screen (its page hidden, or the view not
+    // yet shown), and only a box on screen can take the focus.
+    if (isInActiveWindow() && typeBox.isShowing())
         typeBox.grabKeyboardFocus();
 }
 

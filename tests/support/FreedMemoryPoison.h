@@ -1,10 +1,10 @@
 #pragma once
 
-// The GUI tests do not run under AddressSanitizer, and an object used after its deletion usually
+// Without AddressSanitizer (the README's test command), an object used after its deletion usually
 // still holds its old bytes, so such a use passes unseen. While one of these exists, every block
 // given back through delete is first filled with a pattern that is no valid pointer: a later use
 // of the object follows garbage and the test process crashes there. Only where the C library can
-// tell a block's size (glibc) and no AddressSanitizer watches already; elsewhere it does nothing.
+// tell a block's size (glibc) and no sanitizer watches already; elsewhere it does nothing.
 class ScopedFreedMemoryPoison
 {
 public:

@@ -1,21 +1,21 @@
-#include "FreedMemoryPoison.h"
+#include "support/FreedMemoryPoison.h"
 
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 
-// AddressSanitizer finds such uses itself, and its own operator new must not be paired with a
-// plain free.
-#if defined(__SANITIZE_ADDRESS__)
-#define VEXOB_UNDER_ADDRESS_SANITIZER 1
+// AddressSanitizer finds such uses itself; it and ThreadSanitizer bring their own operator new and
+// delete, which must be neither replaced nor paired with a plain free.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define VEXOB_UNDER_SANITIZER 1
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VEXOB_UNDER_ADDRESS_SANITIZER 1
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define VEXOB_UNDER_SANITIZER 1
 #endif
 #endif
 
-#if defined(__GLIBC__) && !defined(VEXOB_UNDER_ADDRESS_SANITIZER)
+#if defined(__GLIBC__) && !defined(VEXOB_UNDER_SANITIZER)
 #define VEXOB_POISON_FREED_MEMORY 1
 #include <malloc.h>
 #endif
