@@ -65,6 +65,25 @@ struct WireLink : VexoEditorEngine::Listener
             juce::dispatchNextMessageOnSystemQueue (false);
     }
 
+    // Every iteration one whole pass: all slots handed to the engine at once, then waited for.
+    template <typename StartSlot>
+    std::pair<double, int> timePasses (benchmark::State& state, StartSlot&& startSlot)
+    {
+        double wallMs = 0.0;
+        int delivered = 0;
+        for (auto _ : state)
+        {
+            ended = successes = 0;
+            const auto start = juce::Time::getMillisecondCounterHiRes();
+            for (int slot = 0; slot < slots; ++slot)
+                startSlot (slot);
+            runUntilAllEnded();
+            wallMs += juce::Time::getMillisecondCounterHiRes() - start;
+            delivered += successes;
+        }
+        return {wallMs, delivered};
+    }
+
     std::shared_ptr<SimulatedDevicePortSystem> ports;
     MidiManager::Ptr manager;
     VexoBEditorEngine::Ptr engine;
@@ -93,18 +112,8 @@ void sendThirtyOnePresets (benchmark::State& state)
         presets.push_back (preset);
     }
 
-    double wallMs = 0.0;
-    int successes = 0;
-    for (auto _ : state)
-    {
-        link.ended = link.successes = 0;
-        const auto start = juce::Time::getMillisecondCounterHiRes();
-        for (int slot = 0; slot < slots; ++slot)
-            link.engine->sendPreset (slot, presets[(size_t)slot]);
-        link.runUntilAllEnded();
-        wallMs += juce::Time::getMillisecondCounterHiRes() - start;
-        successes += link.successes;
-    }
+    const auto [wallMs, successes] =
+        link.timePasses (state, [&] (int slot) { link.engine->sendPreset (slot, presets[(size_t)slot]); });
 
     auto& device = link.ports->getDevice();
     if (device.getNumBytesDropped() != 0)
@@ -120,18 +129,8 @@ void requestThirtyOnePresets (benchmark::State& state)
     for (int slot = 0; slot < slots; ++slot)
         targets.push_back (link.engine->createPreset());
 
-    double wallMs = 0.0;
-    int successes = 0;
-    for (auto _ : state)
-    {
-        link.ended = link.successes = 0;
-        const auto start = juce::Time::getMillisecondCounterHiRes();
-        for (int slot = 0; slot < slots; ++slot)
-            link.engine->requestPreset (slot, targets[(size_t)slot]);
-        link.runUntilAllEnded();
-        wallMs += juce::Time::getMillisecondCounterHiRes() - start;
-        successes += link.successes;
-    }
+    const auto [wallMs, successes] =
+        link.timePasses (state, [&] (int slot) { link.engine->requestPreset (slot, targets[(size_t)slot]); });
     report (state, cableMs (requestBytes + dumpBytes), wallMs, successes);
 }
 } // namespace
