@@ -105,10 +105,14 @@ bool MainWindow::saveAs()
     if (file == juce::File())
         return false;
 
-    // The title follows the new name at once; a failed write is reported when its result arrives.
-    const bool written = writeTo (file);
+    // Only a file that now holds the preset becomes the window's: after a failed write the window
+    // keeps its name and file, or it would claim a file it does not have. The failure itself is
+    // reported when its result arrives.
+    if (!writeTo (file))
+        return false;
+
     belongTo (file);
-    return written;
+    return true;
 }
 
 namespace

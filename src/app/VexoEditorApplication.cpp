@@ -251,7 +251,15 @@ void VexoEditorApplication::openUserGuide()
 {
     const auto guide = getResourcesFolder().getChildFile (getUserGuideFileName());
     if (guide.existsAsFile())
-        desktop->openWithSystem (guide);
+        desktop->openWithSystem (guide,
+                                 [this, path = guide.getFullPathName()]
+                                 {
+                                     desktop->showWarningAsync (
+                                         getApplicationName(),
+                                         "Unable to open user guide: no program to show "
+                                         "it was found.\nThe guide is at " +
+                                             path);
+                                 });
     else
         desktop->showNotice (getApplicationName(), "Unable to find user guide.\n" + guide.getFullPathName());
 }

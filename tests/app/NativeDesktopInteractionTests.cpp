@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdlib>
+#include <sys/wait.h>
+
 namespace
 {
 int openModalBoxes()
@@ -53,3 +57,47 @@ TEST (NativeDesktopInteraction, AChooserThatReturnsAtOnceAnswersOnceOrGoesWithTh
     testing_support::pumpMessages (10);
     EXPECT_EQ (answers, 1) << "a chooser closed by the program's end does not answer";
 }
+
+#if JUCE_LINUX
+// The desktop's opener may be missing, or find no viewer: either way the user hears of it, and no
+// child of the program is left behind, dead or alive, once the opener has answered.
+TEST (NativeDesktopInteraction, ADocumentTheDesktopCannotOpenIsReportedAndLeavesNoChild)
+{
+    const juce::TemporaryFile openers;
+    ASSERT_TRUE (openers.getFile().createDirectory());
+    const auto oldPath = juce::SystemStats::getEnvironmentVariable ("PATH", {});
+    setenv ("PATH", openers.getFile().getFullPathName().toRawUTF8(), 1);
+
+    const struct
+    {
+        const char* opener; // the script standing in for the desktop's opener; none when empty
+        bool refused;
+    } cases[] = {{"", true}, {"exit 3", true}, {"exit 0", false}};
+
+    NativeDesktopInteraction desktop;
+    for (const auto& c : cases)
+    {
+        const auto script = openers.getFile().getChildFile ("xdg-open");
+        script.deleteFile();
+        const bool written =
+            *c.opener == 0 ||
+            (script.replaceWithText (juce::String ("#!/bin/sh\n") + c.opener + "\n", false, false, "\n") &&
+             script.setExecutePermission (true));
+        ASSERT_TRUE (written);
+
+        bool refused = false;
+        desktop.openWithSystem (openers.getFile(), [&] { refused = true; });
+        // Looked at without reaping, which is the program's job.
+        const auto noChildLeft = []
+        {
+            siginfo_t child{};
+            return waitid (P_ALL, 0, &child, WEXITED | WNOHANG | WNOWAIT) == -1 && errno == ECHILD;
+        };
+        EXPECT_TRUE (testing_support::pumpUntil ([&] { return noChildLeft() && refused == c.refused; }, 5000))
+            << c.opener;
+        testing_support::pumpMessages (20);
+        EXPECT_EQ (refused, c.refused) << c.opener;
+    }
+    setenv ("PATH", oldPath.toRawUTF8(), 1);
+}
+#endif
