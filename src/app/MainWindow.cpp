@@ -22,7 +22,7 @@ MainWindow::MainWindow (std::unique_ptr<juce::Component> editor, EditorPreset::P
                         VexoEditorEngine::Ptr engineToUse, const juce::String& pathOrTitle,
                         juce::MenuBarModel* menuBar)
     : juce::DocumentWindow ({}, juce::Colours::black,
-                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, true)
+                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, false)
     , preset (std::move (presetToEdit))
     , engine (std::move (engineToUse))
 {
@@ -38,6 +38,27 @@ MainWindow::MainWindow (std::unique_ptr<juce::Component> editor, EditorPreset::P
         setMenuBar (menuBar);
 
     setContentOwned (editor.release(), true);
+    ownSize = {getWidth(), getHeight()};
+
+    // Only now on the desktop, so that its native window never has any size but its own: a window
+    // manager that is still starting may take up a size the window had on the way.
+    addToDesktop();
+}
+
+void MainWindow::resized()
+{
+    juce::DocumentWindow::resized();
+
+    // The editor has one size. A window manager may still give the window another, as one that
+    // takes over the screen while the program starts does; the window takes its own back.
+    if (ownSize.isOrigin() || (getWidth() == ownSize.x && getHeight() == ownSize.y))
+        return;
+    juce::MessageManager::callAsync (
+        [window = SafePointer<MainWindow> (this)]
+        {
+            if (window != nullptr)
+                window->setSize (window->ownSize.x, window->ownSize.y);
+        });
 }
 
 MainWindow::~MainWindow()

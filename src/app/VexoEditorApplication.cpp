@@ -1,6 +1,7 @@
 #include "app/VexoEditorApplication.h"
 
 #include "app/CommandIds.h"
+#include "services/WindowStacking.h"
 #include "text/UiText.h"
 
 VexoEditorApplication::VexoEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse,
@@ -277,6 +278,7 @@ void VexoEditorApplication::showAboutWindow()
     // Shown again where it was.
     if (!window.isOnDesktop())
         window.addToDesktop();
+    WindowStacking::keepAbove (window, nullptr);
     window.setVisible (true);
     window.toFront (true);
 }
@@ -328,6 +330,7 @@ void VexoEditorApplication::showSendMultiplePresetsWindow()
     // Shown where the user left it.
     if (!window.isOnDesktop())
         window.addToDesktop();
+    WindowStacking::keepAbove (window, nullptr);
     window.setVisible (true);
     window.toFront (true);
 }
