@@ -51,7 +51,15 @@ void MainWindow::resized()
 
     // The editor has one size. A window manager may still give the window another, as one that
     // takes over the screen while the program starts does; the window takes its own back.
-    if (ownSize.isOrigin() || (getWidth() == ownSize.x && getHeight() == ownSize.y))
+    if (ownSize.isOrigin())
+        return;
+    if (getWidth() == ownSize.x && getHeight() == ownSize.y)
+    {
+        sizeRestores = 0;
+        return;
+    }
+    // One that insists, as a tiling window manager does, has the last word.
+    if (++sizeRestores > 3)
         return;
     juce::MessageManager::callAsync (
         [window = SafePointer<MainWindow> (this)]

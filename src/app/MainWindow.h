@@ -82,6 +82,7 @@ private:
     bool modalBoxShowing = false;
     // The window's size around its editor, taken before it was first shown.
     juce::Point<int> ownSize;
+    int sizeRestores = 0;
 
     // Made once, kept while this window lives, so it comes back with the slot last chosen.
     ToolWindowHolder<SendPresetWindow> sendPresetWindow;
