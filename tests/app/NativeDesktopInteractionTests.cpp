@@ -63,10 +63,11 @@ TEST (NativeDesktopInteraction, AChooserThatReturnsAtOnceAnswersOnceOrGoesWithTh
 // child of the program is left behind, dead or alive, once the opener has answered.
 TEST (NativeDesktopInteraction, ADocumentTheDesktopCannotOpenIsReportedAndLeavesNoChild)
 {
-    const juce::TemporaryFile openers;
-    ASSERT_TRUE (openers.getFile().createDirectory());
+    const auto openers = juce::File::getSpecialLocation (juce::File::tempDirectory)
+                             .getNonexistentChildFile ("vexob-openers", {});
+    ASSERT_TRUE (openers.createDirectory());
     const auto oldPath = juce::SystemStats::getEnvironmentVariable ("PATH", {});
-    setenv ("PATH", openers.getFile().getFullPathName().toRawUTF8(), 1);
+    setenv ("PATH", openers.getFullPathName().toRawUTF8(), 1);
 
     const struct
     {
@@ -77,7 +78,7 @@ TEST (NativeDesktopInteraction, ADocumentTheDesktopCannotOpenIsReportedAndLeaves
     NativeDesktopInteraction desktop;
     for (const auto& c : cases)
     {
-        const auto script = openers.getFile().getChildFile ("xdg-open");
+        const auto script = openers.getChildFile ("xdg-open");
         script.deleteFile();
         const bool written =
             *c.opener == 0 ||
@@ -86,7 +87,7 @@ TEST (NativeDesktopInteraction, ADocumentTheDesktopCannotOpenIsReportedAndLeaves
         ASSERT_TRUE (written);
 
         bool refused = false;
-        desktop.openWithSystem (openers.getFile(), [&] { refused = true; });
+        desktop.openWithSystem (openers, [&] { refused = true; });
         // Looked at without reaping, which is the program's job.
         const auto noChildLeft = []
         {
@@ -99,5 +100,6 @@ TEST (NativeDesktopInteraction, ADocumentTheDesktopCannotOpenIsReportedAndLeaves
         EXPECT_EQ (refused, c.refused) << c.opener;
     }
     setenv ("PATH", oldPath.toRawUTF8(), 1);
+    openers.deleteRecursively();
 }
 #endif
