@@ -1,122 +1,96 @@
 #include "ApplicationTestFixture.h"
 
-#include <set>
-
 // Last: Xlib's macros clash with names in the headers above.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 namespace
 {
-// A second connection to the display, as the window manager has, to read the hints the program
-// gives it and to change a window as the window manager does.
-struct Display2
+Window idOf (juce::Component* window)
 {
-    Display2()
-        : display (XOpenDisplay (nullptr))
-    {
-    }
-    ~Display2()
-    {
-        if (display != nullptr)
-            XCloseDisplay (display);
-    }
+    return (Window)(juce::pointer_sized_uint)window->getPeer()->getNativeHandle();
+}
 
-    static Window idOf (juce::Component* window)
+// What a window manager reads of a window through its own connection: whom it is transient for
+// and its group.
+std::pair<Window, Window> hintsOf (Display* display, juce::Component* window)
+{
+    Window owner = 0, group = 0;
+    XGetTransientForHint (display, idOf (window), &owner);
+    if (auto* hints = XGetWMHints (display, idOf (window)))
     {
-        auto* peer = window != nullptr ? window->getPeer() : nullptr;
-        return peer != nullptr ? (Window)(juce::pointer_sized_uint)peer->getNativeHandle() : 0;
+        group = (hints->flags & WindowGroupHint) != 0 ? hints->window_group : 0;
+        XFree (hints);
     }
-
-    Window transientFor (juce::Component* window) const
-    {
-        Window owner = 0;
-        return XGetTransientForHint (display, idOf (window), &owner) != 0 ? owner : 0;
-    }
-
-    Window groupOf (juce::Component* window) const
-    {
-        auto* hints = XGetWMHints (display, idOf (window));
-        const Window group =
-            hints != nullptr && (hints->flags & WindowGroupHint) != 0 ? hints->window_group : 0;
-        if (hints != nullptr)
-            XFree (hints);
-        return group;
-    }
-
-    Display* display;
-};
+    return {owner, group};
+}
 } // namespace
 
-using DesktopWindows = ApplicationTest;
+class DesktopWindows : public ApplicationTest
+{
+protected:
+    void TearDown() override
+    {
+        ApplicationTest::TearDown();
+        XCloseDisplay (display);
+    }
+    Display* display = XOpenDisplay (nullptr);
+};
 
-// The window manager keeps each tool window above its main window, and the application's own tools
-// above every main window, only when told which windows belong together, before they show.
+// Tools stay above their main window, and the application's tools above all main windows, only
+// if the window manager is told so before they show.
 TEST_F (DesktopWindows, ToolWindowsAreTransientForTheWindowsTheyServe)
 {
-    const Display2 x;
-    ASSERT_NE (x.display, nullptr);
     start();
     invoke (CommandIds::newPreset);
     auto* main = window (1);
     main->sendToHardware();
     main->openSequenceEditor();
     main->openAutoPopulateTool();
-    for (auto command : {CommandIds::loadFromHardware, CommandIds::sendMultiplePresets,
-                         CommandIds::globalSettingsEditor, CommandIds::midiSetup, CommandIds::about})
-        invoke (command);
+    for (auto id : {CommandIds::loadFromHardware, CommandIds::sendMultiplePresets,
+                    CommandIds::globalSettingsEditor, CommandIds::midiSetup, CommandIds::about})
+        invoke (id);
 
-    const auto group = x.groupOf (window (0));
+    const auto group = hintsOf (display, window (0)).second;
     ASSERT_NE (group, 0u);
-    EXPECT_EQ (x.groupOf (main), group);
-
-    const juce::Array<juce::Component*> ownTools{main->getSendPresetWindow(), main->getSequencerWindow(),
-                                                 main->getAutoPopulateWindow()};
-    const juce::Array<juce::Component*> appTools{
-        app->getGetPresetWindow(), app->getSendMultiplePresetsWindow(), app->getGlobalSettingsWindow(),
-        app->getMidiSetupWindow(), app->getAboutWindow()};
-    for (auto* tool : ownTools)
-        EXPECT_EQ (x.transientFor (tool), Display2::idOf (main)) << tool->getName();
-    for (auto* tool : appTools)
-    {
-        EXPECT_EQ (x.transientFor (tool), DefaultRootWindow (x.display)) << tool->getName();
-        EXPECT_EQ (x.groupOf (tool), group) << tool->getName();
-    }
+    const juce::Array<juce::Component*> own{main->getSendPresetWindow(), main->getSequencerWindow(),
+                                            main->getAutoPopulateWindow()},
+        ofApp{app->getGetPresetWindow(), app->getSendMultiplePresetsWindow(), app->getGlobalSettingsWindow(),
+              app->getMidiSetupWindow(), app->getAboutWindow()};
+    for (auto* tool : own)
+        EXPECT_EQ (hintsOf (display, tool), std::make_pair (idOf (main), group)) << tool->getName();
+    for (auto* tool : ofApp)
+        EXPECT_EQ (hintsOf (display, tool), std::make_pair (DefaultRootWindow (display), group))
+            << tool->getName();
 }
 
-// A window manager that takes over the screen while the program starts may give the window
-// another size; the editor does not fit any other, so the window takes its own back.
+// A window manager starting with the program may give the window another size; it takes its own back.
 TEST_F (DesktopWindows, AMainWindowKeepsItsSizeWhenTheWindowManagerChangesIt)
 {
-    const Display2 x;
-    ASSERT_NE (x.display, nullptr);
     start();
     auto* main = window (0);
     const auto size = main->getBounds().getBottomRight() - main->getPosition();
-    ASSERT_GE (main->getContentComponent()->getWidth(), 1000);
-
-    struct SizesSeen final : juce::ComponentListener
+    struct Watch final : juce::ComponentListener
     {
         void componentMovedOrResized (juce::Component& c, bool, bool) override
         {
-            widths.insert (c.getWidth());
+            smallSeen |= c.getWidth() == 128;
         }
-        std::set<int> widths;
-    } seen;
-    main->addComponentListener (&seen);
+        bool smallSeen = false;
+    } watch;
+    main->addComponentListener (&watch);
 
-    XResizeWindow (x.display, Display2::idOf (main), 128, 128);
-    XSync (x.display, False);
-    EXPECT_TRUE (testing_support::pumpUntil ([&] { return seen.widths.count (128) > 0; }, 2000))
-        << "the framework did not hear of the change";
+    XResizeWindow (display, idOf (main), 128, 128);
+    XSync (display, False);
+    EXPECT_TRUE (testing_support::pumpUntil ([&] { return watch.smallSeen; }, 2000))
+        << "the change was not heard";
+    XWindowAttributes shown{};
     EXPECT_TRUE (testing_support::pumpUntil (
         [&]
         {
-            XWindowAttributes shown{};
-            XGetWindowAttributes (x.display, Display2::idOf (main), &shown);
-            return main->getBounds().getBottomRight() - main->getPosition() == size &&
-                   shown.width == size.x && shown.height == size.y;
+            XGetWindowAttributes (display, idOf (main), &shown);
+            return main->getBounds().getBottomRight() - main->getPosition() == size && shown.width == size.x;
         },
         3000));
-    main->removeComponentListener (&seen);
+    main->removeComponentListener (&watch);
 }
