@@ -32,7 +32,7 @@ public:
                                 std::function<void (const juce::File&)>) override
     {
     }
-    bool openWithSystem (const juce::File&) override { return false; }
+    void openWithSystem (const juce::File&, std::function<void()>) override {}
 };
 
 // The application's services on a simulated device, its ports open as at start-up.

@@ -22,7 +22,7 @@ MainWindow::MainWindow (std::unique_ptr<juce::Component> editor, EditorPreset::P
                         VexoEditorEngine::Ptr engineToUse, const juce::String& pathOrTitle,
                         juce::MenuBarModel* menuToShow)
     : juce::DocumentWindow ({}, juce::Colours::black,
-                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, true)
+                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, false)
     , preset (std::move (presetToEdit))
     , engine (std::move (engineToUse))
 {
@@ -38,6 +38,35 @@ MainWindow::MainWindow (std::unique_ptr<juce::Component> editor, EditorPreset::P
         setMenuBar (menuToShow);
 
     setContentOwned (editor.release(), true);
+    ownSize = {getWidth(), getHeight()};
+
+    // Only now on the desktop, so that its native window never has any size but its own: a window
+    // manager that is still starting may take up a size the window had on the way.
+    addToDesktop();
+}
+
+void MainWindow::resized()
+{
+    juce::DocumentWindow::resized();
+
+    // The editor has one size. A window manager may still give the window another, as one that
+    // takes over the screen while the program starts does; the window takes its own back.
+    if (ownSize.isOrigin())
+        return;
+    if (getWidth() == ownSize.x && getHeight() == ownSize.y)
+    {
+        sizeRestores = 0;
+        return;
+    }
+    // One that insists, as a tiling window manager does, has the last word.
+    if (++sizeRestores > 3)
+        return;
+    juce::MessageManager::callAsync (
+        [window = SafePointer<MainWindow> (this)]
+        {
+            if (window != nullptr)
+                window->setSize (window->ownSize.x, window->ownSize.y);
+        });
 }
 
 MainWindow::~MainWindow()
@@ -105,10 +134,14 @@ bool MainWindow::saveAs()
     if (file == juce::File())
         return false;
 
-    // The title follows the new name at once; a failed write is reported when its result arrives.
-    const bool written = writeTo (file);
+    // Only a file that now holds the preset becomes the window's: after a failed write the window
+    // keeps its name and file, or it would claim a file it does not have. The failure itself is
+    // reported when its result arrives.
+    if (!writeTo (file))
+        return false;
+
     belongTo (file);
-    return written;
+    return true;
 }
 
 namespace

@@ -60,6 +60,7 @@ public:
     AutoPopToolWindow* getAutoPopulateWindow() const noexcept { return autoPopulateWindow.get(); }
 
     void closeButtonPressed() override;
+    void resized() override;
 
     juce::ApplicationCommandTarget* getNextCommandTarget() override;
     void getAllCommands (juce::Array<juce::CommandID>& commands) override;
@@ -79,6 +80,9 @@ private:
     EditorPreset::Ptr preset;
     VexoEditorEngine::Ptr engine;
     bool modalBoxShowing = false;
+    // The window's size around its editor, taken before it was first shown.
+    juce::Point<int> ownSize;
+    int sizeRestores = 0;
 
     // Made once, kept while this window lives, so it comes back with the slot last chosen.
     ToolWindowHolder<SendPresetWindow> sendPresetWindow;

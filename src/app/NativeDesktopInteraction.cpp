@@ -8,6 +8,9 @@ NativeDesktopInteraction::NativeDesktopInteraction() = default;
 
 NativeDesktopInteraction::~NativeDesktopInteraction()
 {
+    // A viewer still open goes on without the program; nobody is left to hear about it.
+    stopTimer();
+
     // A chooser that goes closes its box; it does not answer.
     openChoosers.clear();
 }
@@ -79,7 +82,45 @@ void NativeDesktopInteraction::chooseFileToOpenAsync (const juce::String& title,
         });
 }
 
-bool NativeDesktopInteraction::openWithSystem (const juce::File& document)
+void NativeDesktopInteraction::openWithSystem (const juce::File& document, std::function<void()> onRefused)
 {
-    return document.startAsProcess();
+#if JUCE_LINUX || JUCE_BSD
+    // The framework's own way hands the file to a shell that nobody waits for: a desktop without a
+    // viewer fails unseen, and each try leaves dead children behind. The desktop's opener is run
+    // here instead, and its answer waited for without holding up the message loop.
+    auto process = std::make_unique<juce::ChildProcess>();
+    if (!process->start (juce::StringArray{"xdg-open", document.getFullPathName()}, 0))
+    {
+        onRefused();
+        return;
+    }
+    openers.push_back ({std::move (process), std::move (onRefused)});
+    startTimer (100);
+#else
+    if (!document.startAsProcess())
+        onRefused();
+#endif
+}
+
+void NativeDesktopInteraction::timerCallback()
+{
+    std::vector<std::function<void()>> refused;
+    for (auto it = openers.begin(); it != openers.end();)
+    {
+        if (it->process->isRunning())
+        {
+            ++it;
+            continue;
+        }
+        // Also reaps the child.
+        if (it->process->getExitCode() != 0)
+            refused.push_back (std::move (it->onRefused));
+        it = openers.erase (it);
+    }
+
+    if (openers.empty())
+        stopTimer();
+
+    for (auto& tell : refused)
+        tell();
 }

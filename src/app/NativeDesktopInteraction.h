@@ -2,6 +2,8 @@
 
 #include "services/DesktopInteraction.h"
 
+#include <juce_events/juce_events.h>
+
 #include <memory>
 #include <vector>
 
@@ -11,7 +13,7 @@ class FileChooser;
 }
 
 // The desktop's own boxes and choosers (JUCE's where the platform has none).
-class NativeDesktopInteraction final : public DesktopInteraction
+class NativeDesktopInteraction final : public DesktopInteraction, private juce::Timer
 {
 public:
     NativeDesktopInteraction();
@@ -26,9 +28,22 @@ public:
     juce::File chooseFileToSave (const juce::String& title, const juce::String& pattern) override;
     void chooseFileToOpenAsync (const juce::String& title, const juce::String& pattern,
                                 std::function<void (const juce::File&)> onChosen) override;
-    bool openWithSystem (const juce::File& document) override;
+    void openWithSystem (const juce::File& document, std::function<void()> onRefused) override;
 
 private:
+    struct Opener
+    {
+        std::unique_ptr<juce::ChildProcess> process;
+        std::function<void()> onRefused;
+    };
+
+    // Collects the openers that have finished and tells about those that failed.
+    void timerCallback() override;
+
+    // The desktop's openers still running, each waited for so that none is left behind as a dead
+    // child.
+    std::vector<Opener> openers;
+
     // The choosers that return at once, each kept until it has answered.
     std::vector<std::shared_ptr<juce::FileChooser>> openChoosers;
 

@@ -1,6 +1,7 @@
 #include "app/VexoEditorApplication.h"
 
 #include "app/CommandIds.h"
+#include "services/WindowStacking.h"
 #include "text/UiText.h"
 
 VexoEditorApplication::VexoEditorApplication (std::unique_ptr<DesktopInteraction> desktopToUse,
@@ -258,7 +259,15 @@ void VexoEditorApplication::openUserGuide()
 {
     const auto guide = getResourcesFolder().getChildFile (getUserGuideFileName());
     if (guide.existsAsFile())
-        desktop->openWithSystem (guide);
+        desktop->openWithSystem (guide,
+                                 [this, path = guide.getFullPathName()]
+                                 {
+                                     desktop->showWarningAsync (
+                                         getApplicationName(),
+                                         "Unable to open user guide: no program to show "
+                                         "it was found.\nThe guide is at " +
+                                             path);
+                                 });
     else
         desktop->showNotice (getApplicationName(), "Unable to find user guide.\n" + guide.getFullPathName());
 }
@@ -276,6 +285,7 @@ void VexoEditorApplication::showAboutWindow()
     // Shown again where it was.
     if (!window.isOnDesktop())
         window.addToDesktop();
+    WindowStacking::keepAbove (window, nullptr);
     window.setVisible (true);
     window.toFront (true);
 }
@@ -327,6 +337,7 @@ void VexoEditorApplication::showSendMultiplePresetsWindow()
     // Shown where the user left it.
     if (!window.isOnDesktop())
         window.addToDesktop();
+    WindowStacking::keepAbove (window, nullptr);
     window.setVisible (true);
     window.toFront (true);
 }

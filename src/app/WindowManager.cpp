@@ -1,5 +1,7 @@
 #include "app/WindowManager.h"
 
+#include "services/WindowStacking.h"
+
 void WindowManager::addWindow (MainWindow* window)
 {
     if (window == nullptr || windows.contains (window))
@@ -10,6 +12,8 @@ void WindowManager::addWindow (MainWindow* window)
 
     const auto n = windows.size();
     window->setTopLeftPosition (15 * n + 15, 15 * n + 60);
+    // The program's tool windows stay above the main windows of the program only.
+    WindowStacking::joinProgram (*window);
     window->setVisible (true);
 }
 

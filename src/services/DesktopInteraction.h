@@ -38,6 +38,7 @@ public:
     virtual void chooseFileToOpenAsync (const juce::String& title, const juce::String& pattern,
                                         std::function<void (const juce::File&)> onChosen) = 0;
 
-    // Hands a document to the system's viewer; false when the system refused it.
-    virtual bool openWithSystem (const juce::File& document) = 0;
+    // Hands a document to the system's viewer and returns at once; onRefused hears later, on the
+    // message thread, that the system could not open it (no viewer, no opener).
+    virtual void openWithSystem (const juce::File& document, std::function<void()> onRefused) = 0;
 };

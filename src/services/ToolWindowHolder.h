@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services/WindowStacking.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <type_traits>
@@ -52,7 +54,8 @@ public:
     }
 
     // Centres the window at its own size, over the given component's window or on the screen,
-    // puts it on the desktop and brings it to the front.
+    // puts it on the desktop and brings it to the front. It stays in front of the given
+    // component's window, or of every main window without one, until it is hidden.
     void show (const juce::Component* over = nullptr, bool takeFocus = true)
     {
         if (window == nullptr)
@@ -66,6 +69,7 @@ public:
 
         if (!window->isOnDesktop())
             window->addToDesktop();
+        WindowStacking::keepAbove (*window, over);
         window->setVisible (true);
         window->toFront (takeFocus);
     }

@@ -211,6 +211,12 @@ TEST_F (Commands, TheUserGuideOpensWithTheSystemOrSaysWhereItWasLookedFor)
     ASSERT_EQ (desktop->openedDocuments.size(), 1u);
     EXPECT_EQ (desktop->openedDocuments[0], guide);
     EXPECT_EQ (desktop->notices.size(), 1u);
+    EXPECT_TRUE (desktop->warnings.empty());
+
+    desktop->refuseDocuments = true;
+    invoke (CommandIds::openUserGuide);
+    ASSERT_EQ (desktop->warnings.size(), 1u);
+    EXPECT_TRUE (desktop->warnings[0].text.endsWith ("\nThe guide is at " + guide.getFullPathName()));
 }
 
 using Menus = ApplicationTest;

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdlib>
+#include <sys/wait.h>
+
 namespace
 {
 int openModalBoxes()
@@ -53,3 +57,32 @@ TEST (NativeDesktopInteraction, AChooserThatReturnsAtOnceAnswersOnceOrGoesWithTh
     testing_support::pumpMessages (10);
     EXPECT_EQ (answers, 1) << "a chooser closed by the program's end does not answer";
 }
+
+#if JUCE_LINUX
+// Whether the desktop's opener is missing, finds no viewer or opens the file, no child of the
+// program is left behind once it has answered, and only a failure is reported.
+TEST (NativeDesktopInteraction, ADocumentTheDesktopCannotOpenIsReportedAndLeavesNoChild)
+{
+    const auto openers = juce::File::createTempFile ("openers");
+    const auto oldPath = juce::SystemStats::getEnvironmentVariable ("PATH", {});
+    ASSERT_TRUE (openers.createDirectory() && setenv ("PATH", openers.getFullPathName().toRawUTF8(), 1) == 0);
+
+    NativeDesktopInteraction desktop;
+    for (const juce::String opener : {"", "exit 3", "exit 0"}) // none, no viewer, opened
+    {
+        const auto script = openers.getChildFile ("xdg-open");
+        ASSERT_TRUE (opener.isEmpty() ||
+                     (script.replaceWithText ("#!/bin/sh\n" + opener, false, false, "\n") &&
+                      script.setExecutePermission (true)));
+        bool refused = false;
+        desktop.openWithSystem (openers, [&] { refused = true; });
+        siginfo_t child{}; // looked at without reaping it, which is the program's job
+        EXPECT_TRUE (testing_support::pumpUntil (
+            [&] { return waitid (P_ALL, 0, &child, WEXITED | WNOHANG | WNOWAIT) == -1 && errno == ECHILD; }));
+        testing_support::pumpMessages (20);
+        EXPECT_EQ (refused, opener != "exit 0") << opener;
+    }
+    setenv ("PATH", oldPath.toRawUTF8(), 1);
+    openers.deleteRecursively();
+}
+#endif

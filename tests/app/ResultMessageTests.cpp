@@ -46,7 +46,7 @@ TEST_F (ResultMessages, EveryFailingResultShowsItsOwnTextAndSuccessesShowNothing
     }
 }
 
-TEST_F (ResultMessages, AFailedWriteReachesTheUserThroughTheEngine)
+TEST_F (ResultMessages, AFailedWriteReachesTheUserAndLeavesTheWindowItsNameAndFile)
 {
     start();
 
@@ -56,6 +56,8 @@ TEST_F (ResultMessages, AFailedWriteReachesTheUserThroughTheEngine)
     EXPECT_FALSE (window (0)->saveAs());
     ASSERT_TRUE (waitForWarnings (1));
     EXPECT_EQ (desktop->warnings[0].text, "Error Saving File.");
+    EXPECT_EQ (window (0)->getName(), "VexoB Editor Untitled 1");
+    EXPECT_TRUE (window (0)->getPath().isEmpty());
 }
 
 TEST_F (ResultMessages, ASendWithoutAnOpenPortReportsNoDevice)

@@ -111,7 +111,6 @@ TEST_F (DeviceDialogsProgram, APresetSentToSlotFiveComesBackIntoANewWindow)
     // Quit from the first window: two save questions.
     const auto asked = [] { return screen::isShowing ("Save Document"); };
     ASSERT_TRUE (screen::pressKeysUntil (main, "ctrl+q", asked));
-    const auto ended = [this] { return !program.isRunning(); };
-    ASSERT_TRUE (screen::pressKeysUntil ("Save Document", "n", ended, 20000)) << "the program did not end";
+    ASSERT_TRUE (answerNoUntilTheProgramEnds()) << "the program did not end";
     EXPECT_EQ (program.waitForExit(), 0);
 }

@@ -177,7 +177,6 @@ TEST_F (ScreenDriving, AWindowDraggedByItsBodyEndsWhereTheDragEnds)
         << "the box is at " << screen::getBounds ("Save Document").toString() << ", not at "
         << expected.toString();
 
-    const auto ended = [this] { return !program.isRunning(); };
-    ASSERT_TRUE (screen::pressKeysUntil ("Save Document", "n", ended));
+    ASSERT_TRUE (answerNoUntilTheProgramEnds()) << "the program did not end";
     EXPECT_EQ (program.waitForExit(), 0);
 }

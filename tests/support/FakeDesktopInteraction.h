@@ -75,11 +75,15 @@ public:
                                          { onChosen (file); });
     }
 
-    bool openWithSystem (const juce::File& document) override
+    void openWithSystem (const juce::File& document, std::function<void()> onRefused) override
     {
         openedDocuments.push_back (document);
-        return true;
+        if (refuseDocuments)
+            onRefused();
     }
+
+    // Whether the system has no viewer for the documents handed to it.
+    bool refuseDocuments = false;
 
     // Runs once, during the next question; and once during the next save chooser.
     std::function<void()> whileAsking;
