@@ -215,7 +215,12 @@ INSTANTIATE_TEST_SUITE_P (
     SendMultipleWindow, FailedBatch,
     ::testing::Values (BatchFailure{Cause::silent, 3, "Preset Slot 2 not acknowledged: 2 of 31 sent"},
                        BatchFailure{Cause::unplugged, 2, "Preset Slot 2 not acknowledged: 2 of 31 sent"},
-                       BatchFailure{Cause::noOutput, 0, "No MIDI output: 0 of 31 sent"}));
+                       BatchFailure{Cause::noOutput, 0, "No MIDI output: 0 of 31 sent"}),
+    [] (const auto& test)
+    {
+        return juce::StringArray ("DeviceSilent", "DeviceUnplugged", "NoOutput")[(int)test.param.cause]
+            .toStdString();
+    });
 
 // Closed while a dump is on its way: nothing more goes out, and that dump's end harms nothing.
 TEST_F (SendMultipleWindow, ClosingMidBatchSendsNothingMore)
