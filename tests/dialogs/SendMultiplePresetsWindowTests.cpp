@@ -183,6 +183,7 @@ struct BatchFailure
 class FailedBatch : public SendMultipleFixture, public ::testing::WithParamInterface<BatchFailure>
 {
 };
+using Cause = BatchFailure::Cause;
 } // namespace
 
 TEST_P (FailedBatch, EndsAtTheFirstFailure)
@@ -190,7 +191,6 @@ TEST_P (FailedBatch, EndsAtTheFirstFailure)
     const auto failure = GetParam();
     for (int slot = 0; slot <= 30; ++slot)
         window->clearSlot (slot);
-    using Cause = BatchFailure::Cause;
     if (failure.cause == Cause::noOutput)
         services.midiManager->closeAllOutputs();
     window->sendAllPresets();
@@ -211,12 +211,16 @@ TEST_P (FailedBatch, EndsAtTheFirstFailure)
     EXPECT_NE (watched, nullptr);
 }
 
-using Cause = BatchFailure::Cause;
 INSTANTIATE_TEST_SUITE_P (
     SendMultipleWindow, FailedBatch,
     ::testing::Values (BatchFailure{Cause::silent, 3, "Preset Slot 2 not acknowledged: 2 of 31 sent"},
                        BatchFailure{Cause::unplugged, 2, "Preset Slot 2 not acknowledged: 2 of 31 sent"},
-                       BatchFailure{Cause::noOutput, 0, "No MIDI output: 0 of 31 sent"}));
+                       BatchFailure{Cause::noOutput, 0, "No MIDI output: 0 of 31 sent"}),
+    [] (const auto& test)
+    {
+        return juce::StringArray ("DeviceSilent", "DeviceUnplugged", "NoOutput")[(int)test.param.cause]
+            .toStdString();
+    });
 
 // Closed while a dump is on its way: nothing more goes out, and that dump's end harms nothing.
 TEST_F (SendMultipleWindow, ClosingMidBatchSendsNothingMore)
@@ -235,44 +239,38 @@ TEST_F (SendMultipleWindow, ClosingMidBatchSendsNothingMore)
     EXPECT_TRUE (services.messages.isEmpty());
 }
 
-// Only the results of this "Send" count: neither another dialog's send nor an acknowledgement of
-// an earlier "Send" completes it. The hook hears each result before the window does, so it knows
-// how many had come when the window closed.
-TEST_F (SendMultipleWindow, CountsOnlyTheResultsOfItsOwnSend)
+// Only the results of this "Send" count: neither another dialog's send nor a second "Send" while
+// one runs (which is ignored) completes it. The hook hears each result before the window does, so
+// it knows how many had come when the window closed.
+class OwnSend : public SendMultipleFixture, public ::testing::WithParamInterface<bool>
 {
+};
+
+TEST_P (OwnSend, OnlyItsOwnResultsCount)
+{
+    const bool anotherDialogSends = GetParam();
     for (int slot : {1, 2})
         window->setSlotPreset (services.createDefaultPreset(), slot);
-
-    services.getEngine()->sendPreset (9, services.createDefaultPreset());
+    if (anotherDialogSends)
+        services.getEngine()->sendPreset (9, services.createDefaultPreset());
     window->sendAllPresets();
+    if (!anotherDialogSends)
+        window->sendAllPresets();
     hookSends();
     int resultsAtClose = -1;
     services.onCloseToolWindow = [&] (ApplicationServices::ToolWindowKind)
     { resultsAtClose = hook.successes; };
 
     ASSERT_TRUE (settle ([&] { return resultsAtClose >= 0; }));
-    EXPECT_EQ (resultsAtClose, 3) << "closed only once both of its own sends were acknowledged";
+    const int expected = anotherDialogSends ? 3 : 2;
+    EXPECT_EQ (resultsAtClose, expected) << "closed only once both of its own sends were acknowledged";
+    EXPECT_EQ (services.device().getNumMessagesReceived(), expected) << "a second Send sends nothing";
     EXPECT_EQ (count (UiText::presetSentSuccessfully), 1);
 }
 
-// A second "Send" while one runs is ignored.
-TEST_F (SendMultipleWindow, ASendWhileOneRunsIsIgnored)
-{
-    for (int slot : {1, 2})
-        window->setSlotPreset (services.createDefaultPreset(), slot);
-
-    window->sendAllPresets();
-    window->sendAllPresets();
-    hookSends();
-    int resultsAtClose = -1;
-    services.onCloseToolWindow = [&] (ApplicationServices::ToolWindowKind)
-    { resultsAtClose = hook.successes; };
-
-    ASSERT_TRUE (settle ([&] { return resultsAtClose >= 0; }));
-    EXPECT_EQ (resultsAtClose, 2);
-    EXPECT_EQ (services.device().getNumMessagesReceived(), 2);
-    EXPECT_EQ (count (UiText::presetSentSuccessfully), 1);
-}
+INSTANTIATE_TEST_SUITE_P (SendMultipleWindow, OwnSend, ::testing::Bool(),
+                          [] (const auto& test)
+                          { return test.param ? "AfterAnotherDialogsSend" : "WithASecondSendWhileOneRuns"; });
 
 // Closing from inside the last result: the window leaves at once and is destroyed afterwards,
 // never under the engine's delivery.

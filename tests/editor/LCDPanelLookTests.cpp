@@ -40,6 +40,16 @@ float maxLuminance (const juce::Image& image, juce::Rectangle<int> area)
     return brightest;
 }
 
+// A caption is written whole, in the one font of its panel.
+void expectWholeInFont (const juce::Label& caption, float panelFont, const juce::String& where)
+{
+    const auto font = caption.getFont();
+    EXPECT_EQ (font.getHeight(), panelFont) << where;
+    EXPECT_LE (font.getStringWidthFloat (caption.getText().trim()),
+               (float)caption.getBorderSize().subtractedFrom (caption.getLocalBounds()).getWidth())
+        << where << " squeezes " << caption.getText();
+}
+
 // The main editor's picture with its two panels at their places and its look.
 struct EditorStandIn : juce::Component
 {
@@ -203,14 +213,7 @@ TEST (LCDPanelLook, EveryPageIsWrittenInWhiteOnTheDarkScreenWithNothingOverlappi
             fontOfPanel.emplace (kind, page->getCaption (0)->getFont().getHeight()).first->second;
         for (int i = 0; i < page->getNumFields(); ++i)
             if (auto* caption = page->getCaption (i); caption != nullptr && caption->getText().isNotEmpty())
-            {
-                const auto font = caption->getFont();
-                EXPECT_EQ (font.getHeight(), panelFont) << shot.name;
-                EXPECT_LE (
-                    font.getStringWidthFloat (caption->getText().trim()),
-                    (float)caption->getBorderSize().subtractedFrom (caption->getLocalBounds()).getWidth())
-                    << shot.name << " squeezes " << caption->getText();
-            }
+                expectWholeInFont (*caption, panelFont, shot.name);
     }
 }
 
@@ -235,12 +238,6 @@ TEST (LCDPanelLook, TheCommonPanelIsWrittenOnItsDarkScreen)
         EXPECT_GT (maxLuminance (picture, area), 180.0f) << child->getName() << " shows no writing";
     }
 
-    for (int i = 0; i < common->getNumCaptions(); ++i) // whole, in one font
-    {
-        const auto* caption = common->getCaption (i);
-        EXPECT_EQ (caption->getFont().getHeight(), common->getCaption (0)->getFont().getHeight());
-        EXPECT_LE (caption->getFont().getStringWidthFloat (caption->getText()),
-                   (float)caption->getBorderSize().subtractedFrom (caption->getLocalBounds()).getWidth())
-            << caption->getText();
-    }
+    for (int i = 0; i < common->getNumCaptions(); ++i)
+        expectWholeInFont (*common->getCaption (i), common->getCaption (0)->getFont().getHeight(), "common");
 }

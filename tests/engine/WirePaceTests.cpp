@@ -15,6 +15,8 @@ namespace
 constexpr double timeScale = 0.05;
 // The program's 3000 ms, at that scale twice over: 300 ms against the 58 ms a slot takes.
 constexpr int scaledTimeoutMs = 300;
+constexpr int noPort = VexoEditorEngine::resultNoPort, noReply = VexoEditorEngine::resultNoReply,
+              ok = VexoEditorEngine::resultSuccess;
 
 const auto now = juce::Time::getMillisecondCounterHiRes;
 
@@ -42,6 +44,19 @@ protected:
             engine->sendPreset (slot, sent[(size_t)slot]);
     }
 
+    // Every send ended once, in the order sent: the first with its own result, the others with
+    // theirs and withdrawn (never sent) or not.
+    void expectSendsEnded (size_t count, int firstResult, int laterResult, bool laterWithdrawn = false)
+    {
+        ASSERT_EQ (results.sends.size(), count);
+        for (size_t i = 0; i < count; ++i)
+        {
+            EXPECT_EQ (results.sends[i].preset, sent[i]) << i;
+            EXPECT_EQ (results.sends[i].result, i == 0 ? firstResult : laterResult) << i;
+            EXPECT_EQ (results.sends[i].withdrawn, i > 0 && laterWithdrawn) << i;
+        }
+    }
+
     std::vector<EditorPreset::Ptr> sent;
 };
 } // namespace
@@ -65,7 +80,7 @@ TEST_F (WirePace, OnlyABurstOfDumpsOverflowsTheSendBuffer)
     sendToSlots (1);
     engine->sendGlobalSettings (settings);
     ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 2 && device->isIdle(); }));
-    EXPECT_EQ (results.sends[1].result, VexoEditorEngine::resultSuccess);
+    EXPECT_EQ (results.sends[1].result, ok);
     EXPECT_EQ (device->getNumBytesDropped(), 0);
     EXPECT_EQ (device->getGlobalSetting (9), 14);
 }
@@ -79,12 +94,9 @@ TEST_F (WirePace, ThirtyOneQueuedSendsAreAllStoredWithNothingDropped)
     ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 31; }));
     const auto elapsed = now() - start;
 
-    for (size_t i = 0; i < 31; ++i)
-    {
-        EXPECT_EQ (results.sends[i].preset, sent[i]) << i;
-        EXPECT_EQ (results.sends[i].result, VexoEditorEngine::resultSuccess) << i;
-        EXPECT_EQ (toVector (device->getSlotDump ((int)i)), dumpOf (sent[i], (int)i)) << i;
-    }
+    expectSendsEnded (31, ok, ok);
+    for (int i = 0; i < 31; ++i)
+        EXPECT_EQ (toVector (device->getSlotDump (i)), dumpOf (sent[(size_t)i], i)) << i;
     EXPECT_EQ (device->getNumPresetsStored(), 31);
     EXPECT_EQ (device->getNumBytesDropped(), 0);
     EXPECT_GE (elapsed, 31 * (cableMs (3483 + 10) + SimulatedVexoBDevice::storingTimeMs * timeScale));
@@ -106,7 +118,7 @@ TEST_F (WirePace, ThirtyOneQueuedRequestsReadEverySlotOnce)
     ASSERT_TRUE (waitFor ([&] { return results.requests.size() == 31; }));
 
     EXPECT_GE (now() - start, 31 * cableMs (9 + 3483));
-    EXPECT_EQ (results.requests, std::vector<int> (31, VexoEditorEngine::resultSuccess));
+    EXPECT_EQ (results.requests, std::vector<int> (31, ok));
     for (size_t i = 0; i < 31; ++i)
         EXPECT_EQ (dynamic_cast<VexoEditorPreset&> (*read[i]).getName(),
                    ("Read" + juce::String (i)).paddedRight (' ', 8));
@@ -131,13 +143,7 @@ TEST_F (WirePace, LateAcknowledgementIsNotCountedForTheNextSend)
     ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 3; }));
     testing_support::pumpMessages (200);
 
-    ASSERT_EQ (results.sends.size(), 3u);
-    for (size_t i = 0; i < 3; ++i)
-    {
-        EXPECT_EQ (results.sends[i].preset, sent[i]) << i;
-        EXPECT_EQ (results.sends[i].result,
-                   i == 0 ? VexoEditorEngine::resultNoReply : VexoEditorEngine::resultSuccess);
-    }
+    expectSendsEnded (3, noReply, ok);
     EXPECT_EQ (device->getNumBytesDropped(), 0);
 }
 
@@ -167,10 +173,9 @@ TEST_F (WirePace, WaitingSendsEndOnceAndAreNeverSent)
         std::function<void()> stop;
         int firstResult, waitingResult;
     } cases[] = {
-        {"unplugged", unplugAndReplug, VexoEditorEngine::resultNoReply, VexoEditorEngine::resultNoPort},
-        {"port closed", [this] { manager->closeAllOutputs(); }, VexoEditorEngine::resultSuccess,
-         VexoEditorEngine::resultNoPort},
-        {"withdrawn", withdraw, VexoEditorEngine::resultSuccess, VexoEditorEngine::resultNoReply},
+        {"unplugged", unplugAndReplug, noReply, noPort},
+        {"port closed", [this] { manager->closeAllOutputs(); }, ok, noPort},
+        {"withdrawn", withdraw, ok, noReply},
     };
 
     for (const auto& c : cases)
@@ -184,13 +189,7 @@ TEST_F (WirePace, WaitingSendsEndOnceAndAreNeverSent)
         manager->openOutput (SimulatedVexoBDevice::getDefaultPortName());
         testing_support::pumpMessages (scaledTimeoutMs);
 
-        ASSERT_EQ (results.sends.size(), 5u);
-        for (size_t i = 0; i < 5; ++i)
-        {
-            EXPECT_EQ (results.sends[i].preset, sent[i]) << i;
-            EXPECT_EQ (results.sends[i].result, i == 0 ? c.firstResult : c.waitingResult) << i;
-            EXPECT_EQ (results.sends[i].withdrawn, i > 0) << i;
-        }
+        expectSendsEnded (5, c.firstResult, c.waitingResult, true);
         EXPECT_EQ (device->getNumMessagesReceived() - before, 1);
         ASSERT_TRUE (waitFor ([&] { return manager->getNumOpenInputs() == 1; }));
     }
