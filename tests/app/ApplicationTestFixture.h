@@ -69,6 +69,20 @@ protected:
 
     void invoke (juce::CommandID command) { app->getCommandManager()->invokeDirectly (command, false); }
 
+    // Brings a main window to the front until the window manager sees it active. Asked again while
+    // waiting: a window that has just been opened may take the focus after the first request.
+    bool activate (int index)
+    {
+        return testing_support::pumpUntil (
+            [this, index]
+            {
+                if (app->getWindowManager()->getActiveWindow() == window (index))
+                    return true;
+                window (index)->toFront (true);
+                return false;
+            });
+    }
+
     // Lets queued engine results reach the application.
     static void settle() { testing_support::pumpMessages (40); }
 

@@ -174,11 +174,9 @@ TEST_F (Commands, MinimizeWindowIconifiesTheActiveMainWindowOnly)
     start();
     invoke (CommandIds::newPreset);
     ASSERT_EQ (numWindows(), 2);
-    auto* manager = app->getWindowManager();
 
     // The shortcut's way: the command goes to the focused main window.
-    window (1)->toFront (true);
-    ASSERT_TRUE (testing_support::pumpUntil ([&] { return manager->getActiveWindow() == window (1); }));
+    ASSERT_TRUE (activate (1));
     EXPECT_TRUE (app->getCommandManager()->invokeDirectly (CommandIds::minimizeWindow, false));
     EXPECT_TRUE (watch.waitForRequestFrom (*window (1)));
     testing_support::pumpMessages (100);
@@ -186,8 +184,7 @@ TEST_F (Commands, MinimizeWindowIconifiesTheActiveMainWindowOnly)
 
     // The application's way, through the window manager.
     watch.clear();
-    window (0)->toFront (true);
-    ASSERT_TRUE (testing_support::pumpUntil ([&] { return manager->getActiveWindow() == window (0); }));
+    ASSERT_TRUE (activate (0));
     app->perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::minimizeWindow));
     EXPECT_TRUE (watch.waitForRequestFrom (*window (0)));
     testing_support::pumpMessages (100);

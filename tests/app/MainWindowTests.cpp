@@ -205,8 +205,7 @@ TEST_F (MainWindows, AFileFromTheSystemGoesIntoTheActiveMainWindowOrNowhere)
     const auto file = writePresetFile ("Shared.vexob", "SHARED");
     auto* manager = app->getWindowManager();
 
-    window (0)->toFront (true);
-    ASSERT_TRUE (testing_support::pumpUntil ([&] { return manager->getActiveWindow() == window (0); }));
+    ASSERT_TRUE (activate (0));
     app->anotherInstanceStarted (file.getFullPathName());
     EXPECT_EQ (numWindows(), 2);
     EXPECT_EQ (window (0)->getPath(), file.getFullPathName());
