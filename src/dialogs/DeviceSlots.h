@@ -17,4 +17,8 @@ constexpr bool isSlot (int slot) noexcept
 
 // "RAM" for slot 0, "Preset Slot " and the number for the others.
 juce::String getSlotText (int slot);
+
+// How far a pass over slots has got, for a status line: "Sending Preset Slot 8: 8 of 31 sent",
+// or "8 of 31 sent" without a state.
+juce::String getProgressText (const juce::String& state, int done, int total, const juce::String& doneWord);
 } // namespace DeviceSlots

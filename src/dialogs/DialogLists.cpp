@@ -28,3 +28,9 @@ void drawDialogRowCaption (juce::Graphics& g, const juce::String& text)
     g.setColour (juce::Colours::white);
     g.drawText (text, juce::Rectangle<int> (10, 0, 100, 20), juce::Justification (0), true);
 }
+
+void styleStatusLine (juce::Label& label)
+{
+    label.setFont (juce::Font (12.0f, juce::Font::plain));
+    label.setColour (juce::Label::textColourId, juce::Colours::black);
+}

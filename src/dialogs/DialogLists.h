@@ -15,3 +15,7 @@ void paintDialogListRow (juce::Graphics& g, int width, int height, bool selected
 void drawDialogRowCaption (juce::Graphics& g, const juce::String& text);
 
 constexpr int dialogListRowHeight = 24;
+
+// The line beside such a list's button that tells how a pass over the device's slots goes: small,
+// dark on the light panel whatever the default look's labels are.
+void styleStatusLine (juce::Label& label);

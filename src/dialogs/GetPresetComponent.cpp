@@ -12,6 +12,8 @@ GetPresetComponent::GetPresetComponent (std::unique_ptr<juce::ListBox> listToSho
 
     addAndMakeVisible (*list);
     addAndMakeVisible (*refreshButton);
+    styleStatusLine (statusLabel);
+    addAndMakeVisible (statusLabel);
     styleDialogList (*list, look);
     list->updateContent();
 }
@@ -32,6 +34,11 @@ void GetPresetComponent::setButtonEnabled (bool shouldBeEnabled)
     refreshButton->setEnabled (shouldBeEnabled);
 }
 
+void GetPresetComponent::setStatusText (const juce::String& text)
+{
+    statusLabel.setText (text, juce::dontSendNotification);
+}
+
 void GetPresetComponent::paint (juce::Graphics& g)
 {
     g.drawImageAt (getSkinImage (SkinImageId::dialogBackground), 0, 0);
@@ -42,4 +49,6 @@ void GetPresetComponent::resized()
 {
     refreshButton->setTopLeftPosition (500, 210);
     list->setBounds (20, 50, 600, 150);
+    statusLabel.setSize (300, 20);
+    statusLabel.attachToComponent (refreshButton.get(), true);
 }

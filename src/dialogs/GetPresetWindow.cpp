@@ -101,6 +101,7 @@ void GetPresetWindow::requestAllPresets()
 
     pass = std::make_unique<SlotReadPass> (engine);
     pass->start();
+    panel->setStatusText (pass->getStatusText());
 }
 
 void GetPresetWindow::requestEnded (EditorPreset::Ptr preset, int slotInReply, int result)
@@ -110,7 +111,11 @@ void GetPresetWindow::requestEnded (EditorPreset::Ptr preset, int slotInReply, i
     if (!busy || pass == nullptr)
         return;
 
-    switch (pass->handleResult (preset, slotInReply, result))
+    const auto outcome = pass->handleResult (preset, slotInReply, result);
+    if (outcome != SlotReadPass::Outcome::notOurs)
+        panel->setStatusText (pass->getStatusText());
+
+    switch (outcome)
     {
         case SlotReadPass::Outcome::notOurs:
         case SlotReadPass::Outcome::reading:

@@ -48,14 +48,13 @@ void PresetSendBatch::sendNext()
 
 juce::String PresetSendBatch::getStatusText() const
 {
-    const auto done = juce::String (numSent) + " of " + juce::String (getNumSlots()) + " sent";
-    if (numSent >= getNumSlots())
-        return done;
-
-    const auto slotText = DeviceSlots::getSlotText (sends[static_cast<size_t> (numSent)].first);
-    if (failure == VexoEditorEngine::resultNoPort)
-        return "No MIDI output: " + done;
-    if (failure == VexoEditorEngine::resultNoReply)
-        return slotText + " not acknowledged: " + done;
-    return "Sending " + slotText + ": " + done;
+    juce::String state;
+    if (numSent < getNumSlots())
+    {
+        const auto slotText = DeviceSlots::getSlotText (sends[static_cast<size_t> (numSent)].first);
+        state = failure == VexoEditorEngine::resultNoPort    ? "No MIDI output"
+                : failure == VexoEditorEngine::resultNoReply ? slotText + " not acknowledged"
+                                                             : "Sending " + slotText;
+    }
+    return DeviceSlots::getProgressText (state, numSent, getNumSlots(), "sent");
 }

@@ -10,9 +10,7 @@ SendMultiplePresetsComponent::SendMultiplePresetsComponent (std::unique_ptr<juce
 {
     jassert (list != nullptr && sendButton != nullptr);
 
-    statusLabel.setFont (juce::Font (12.0f, juce::Font::plain));
-    // Dark on the light panel, whatever the default look's labels are.
-    statusLabel.setColour (juce::Label::textColourId, juce::Colours::black);
+    styleStatusLine (statusLabel);
     addAndMakeVisible (statusLabel);
 
     styleDialogList (*list, look);

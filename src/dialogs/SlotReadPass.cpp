@@ -24,7 +24,10 @@ SlotReadPass::Outcome SlotReadPass::handleResult (const EditorPreset::Ptr& prese
     awaited = nullptr;
 
     if (result != VexoEditorEngine::resultSuccess)
+    {
+        failure = result;
         return Outcome::failed;
+    }
 
     const auto answered = std::find (owed.begin(), owed.end(), slotInReply);
     if (answered != owed.end())
@@ -42,10 +45,25 @@ SlotReadPass::Outcome SlotReadPass::handleResult (const EditorPreset::Ptr& prese
     if (isComplete())
         return Outcome::complete;
     if (static_cast<int> (owed.size()) > maxUnanswered)
+    {
+        failure = result;
         return Outcome::failed;
+    }
 
     requestNext();
     return Outcome::reading;
+}
+
+juce::String SlotReadPass::getStatusText() const
+{
+    juce::String state;
+    if (failure == VexoEditorEngine::resultNoPort)
+        state = "No MIDI input";
+    else if (!owed.empty())
+        // The device answers in the order it is asked: the oldest slot owed is the one it failed.
+        state = failure >= 0 ? DeviceSlots::getSlotText (owed.front()) + " not read"
+                             : "Reading " + DeviceSlots::getSlotText (owed.back());
+    return DeviceSlots::getProgressText (state, numRead, static_cast<int> (presets.size()), "read");
 }
 
 void SlotReadPass::requestNext()

@@ -41,6 +41,8 @@ public:
     Outcome handleResult (const EditorPreset::Ptr& preset, int slotInReply, int result);
 
     bool isComplete() const noexcept { return numRead == static_cast<int> (presets.size()); }
+    // What the pass is doing, or how it ended, for the window's status line.
+    juce::String getStatusText() const;
     // By slot; all set once complete.
     const std::vector<EditorPreset::Ptr>& getPresets() const noexcept { return presets; }
     int getNumRequests() const noexcept { return numRequests; }
@@ -57,4 +59,7 @@ private:
     std::deque<int> owed;
     // The preset of the one request of this pass that waits in the engine.
     EditorPreset::Ptr awaited;
+    // The engine's result that ended the pass, or the success of a reply for another slot when
+    // the device kept answering for those; -1 while it has not failed.
+    int failure = -1;
 };

@@ -77,23 +77,21 @@ private:
 class VexoEditorEngine::SendPresetResultUpdater : public ListenerUpdater
 {
 public:
-    SendPresetResultUpdater (ListenerListType& l, int r, EditorPreset::Ptr p, bool w)
+    SendPresetResultUpdater (ListenerListType& l, int r, EditorPreset::Ptr p)
         : listeners (l)
         , result (r)
         , preset (std::move (p))
-        , withdrawn (w)
     {
     }
     void callListeners() override
     {
-        listeners.call ([this] (Listener& l) { l.sendEnded (preset, result, withdrawn); });
+        listeners.call ([this] (Listener& l) { l.sendPresetResult (preset, result); });
     }
 
 private:
     ListenerListType& listeners;
     const int result;
     const EditorPreset::Ptr preset;
-    const bool withdrawn;
 };
 
 class VexoEditorEngine::RequestPresetResultUpdater : public ListenerUpdater
@@ -157,11 +155,6 @@ void VexoEditorEngine::Listener::requestEnded (EditorPreset::Ptr, int, int resul
     requestPresetResult (result);
 }
 
-void VexoEditorEngine::Listener::sendEnded (EditorPreset::Ptr preset, int result, bool)
-{
-    sendPresetResult (std::move (preset), result);
-}
-
 //==============================================================================
 VexoEditorEngine::VexoEditorEngine (int numPresets, int sizeOfDump, MidiManager::Ptr manager)
     : midiManager (std::move (manager))
@@ -181,11 +174,9 @@ VexoEditorEngine::~VexoEditorEngine()
 
     stopTimer (sendTimerId);
     stopTimer (requestTimerId);
+    stopTimer (lateAcknowledgementTimerId);
     incoming.reset();
     cancelQueuedUpdates();
-
-    sends.clear();
-    requests.clear();
 }
 
 void VexoEditorEngine::addListener (Listener* listener)
@@ -242,7 +233,7 @@ void VexoEditorEngine::sendPreset (int slot, EditorPreset::Ptr preset)
         // the same report as the new send, oldest first.
         if (auto dropped = takeOnItsWay (Exchange::send))
             queueSendResult (dropped, resultNoPort);
-        withdrawWaiting (Exchange::send, resultNoPort, nullptr);
+        endWaiting (Exchange::send, resultNoPort);
         queueSendResult (preset, resultNoPort);
         return;
     }
@@ -266,11 +257,6 @@ void VexoEditorEngine::requestPreset (int slot, EditorPreset::Ptr preset)
     startNext (Exchange::request);
 }
 
-void VexoEditorEngine::withdrawWaitingSends (const juce::ReferenceCountedArray<EditorPreset>& presets)
-{
-    withdrawWaiting (Exchange::send, resultNoReply, &presets);
-}
-
 bool VexoEditorEngine::portOpenFor (Exchange exchange) const
 {
     if (midiManager == nullptr)
@@ -282,97 +268,100 @@ bool VexoEditorEngine::portOpenFor (Exchange exchange) const
 void VexoEditorEngine::startNext (Exchange exchange)
 {
     auto& pending = queueOf (exchange);
-    for (;;)
+    const auto next = pending.peekNext();
+    if (!next)
+        return;
+
+    if (!portOpenFor (exchange))
     {
-        if (auto withdrawn = pending.takeWithdrawn())
-        {
-            reportEnd (exchange, withdrawn->preset, withdrawn->withdrawnWith, true);
-            continue;
-        }
-
-        const auto next = pending.peekNext();
-        if (!next)
-            return;
-
-        if (!portOpenFor (exchange))
-        {
-            // None of the waiting can go out: each ends in turn, none is sent later.
-            pending.withdraw (resultNoPort);
-            continue;
-        }
-
-        const auto model = getMessageModel();
-        const auto message = VexoSysEx::toMidiMessage (
-            exchange == Exchange::send ? VexoSysEx::buildDump (model, *next->preset, next->slot)
-                                       : VexoSysEx::buildPresetRequest (model, next->slot));
-        pending.handOver (juce::Time::getMillisecondCounter());
-        midiManager->sendMessage (message);
-        startTimer (exchange == Exchange::send ? sendTimerId : requestTimerId, replyTimeoutMs);
+        // None of the waiting can go out: each ends now, none is sent later.
+        endWaiting (exchange, resultNoPort);
         return;
     }
+    if (exchange == Exchange::send && lateAckAwaited)
+        return;
+
+    const auto model = getMessageModel();
+    const auto message = VexoSysEx::toMidiMessage (
+        exchange == Exchange::send ? VexoSysEx::buildDump (model, *next->preset, next->slot)
+                                   : VexoSysEx::buildPresetRequest (model, next->slot));
+    pending.handOver();
+    midiManager->sendMessage (message);
+    startTimeout (timerIdOf (exchange), replyTimeoutMs);
 }
 
 EditorPreset::Ptr VexoEditorEngine::takeOnItsWay (Exchange exchange)
 {
-    stopTimer (exchange == Exchange::send ? sendTimerId : requestTimerId);
+    stopTimer (timerIdOf (exchange));
     return queueOf (exchange).takeOnItsWay();
 }
 
-void VexoEditorEngine::withdrawWaiting (Exchange exchange, int result,
-                                        const juce::ReferenceCountedArray<EditorPreset>* only)
+void VexoEditorEngine::endWaiting (Exchange exchange, int result)
 {
-    // Marked only: each ends at its turn, so that results keep the order of the sends.
-    queueOf (exchange).withdraw (result, only);
-    startNext (exchange);
+    for (auto& preset : queueOf (exchange).takeWaiting())
+        reportEnd (exchange, std::move (preset), result);
 }
 
-void VexoEditorEngine::reportEnd (Exchange exchange, EditorPreset::Ptr preset, int result, bool withdrawn)
+void VexoEditorEngine::reportEnd (Exchange exchange, EditorPreset::Ptr preset, int result)
 {
     if (exchange == Exchange::send)
-        queueSendResult (std::move (preset), result, withdrawn);
+        queueSendResult (std::move (preset), result);
     else
         queueRequestResult (std::move (preset), -1, result);
 }
 
 void VexoEditorEngine::devicesLost()
 {
-    withdrawWaiting (Exchange::send, resultNoPort, nullptr);
-    withdrawWaiting (Exchange::request, resultNoPort, nullptr);
+    for (const auto exchange : {Exchange::send, Exchange::request})
+    {
+        if (auto gone = takeOnItsWay (exchange))
+            reportEnd (exchange, std::move (gone), resultNoPort);
+        endWaiting (exchange, resultNoPort);
+    }
+}
+
+void VexoEditorEngine::startTimeout (int timerId, int milliseconds)
+{
+    deadlines[timerId] = juce::Time::getMillisecondCounter() + (juce::uint32)milliseconds;
+    startTimer (timerId, milliseconds);
 }
 
 void VexoEditorEngine::timerCallback (int timerId)
 {
     stopTimer (timerId);
+    if (timerId < sendTimerId || timerId > lateAcknowledgementTimerId)
+        return;
 
     // The framework's timers count a new timer's time from the timer thread's last wake-up, so
-    // after the message thread has been busy one can expire early: the time-out counts from the
-    // hand-over, whatever the timer says.
-    if (timerId == sendTimerId || timerId == requestTimerId)
+    // after the message thread has been busy one can expire early: each waits its whole time.
+    const auto remainingMs = (juce::int32) (deadlines[timerId] - juce::Time::getMillisecondCounter());
+    if (remainingMs > 0)
     {
-        const auto& pending = queueOf (timerId == sendTimerId ? Exchange::send : Exchange::request);
-        if (const int remainingMs = pending.remainingOf (replyTimeoutMs, juce::Time::getMillisecondCounter()))
-        {
-            startTimer (timerId, remainingMs);
-            return;
-        }
+        startTimer (timerId, remainingMs);
+        return;
     }
 
     if (timerId == sendTimerId)
     {
         if (auto preset = takeOnItsWay (Exchange::send))
+        {
             queueSendResult (preset, resultNoReply);
-        startNext (Exchange::send);
-
-        // The dump that timed out may still be answered, while the next one has just gone out.
-        lateAckOwed = getSendOnItsWay() != nullptr;
-        lateAckGuardEnd = juce::Time::getMillisecondCounter() + (juce::uint32)lateAckGuardMs;
+            lateAckAwaited = true;
+            startTimeout (lateAcknowledgementTimerId, lateAckWaitMs);
+        }
     }
     else if (timerId == requestTimerId)
     {
         if (auto preset = takeOnItsWay (Exchange::request))
             queueRequestResult (preset, -1, resultNoReply);
         startNext (Exchange::request);
+        return;
     }
+    else
+    {
+        lateAckAwaited = false;
+    }
+    startNext (Exchange::send);
 }
 
 //==============================================================================
@@ -417,14 +406,12 @@ void VexoEditorEngine::presetDumpReceived (const juce::uint8* data, int size)
 
 void VexoEditorEngine::acknowledgementReceived()
 {
-    // Acknowledgements carry nothing that says which dump they answer. When a time-out has sent
-    // the next dump on its way, an acknowledgement sooner than that dump could be answered is the
-    // late answer to the one that timed out.
-    if (std::exchange (lateAckOwed, false) &&
-        (juce::int32) (lateAckGuardEnd - juce::Time::getMillisecondCounter()) > 0)
-        return;
-
-    queueSendResult (takeOnItsWay (Exchange::send), resultSuccess);
+    // Nothing is on its way while a late acknowledgement is awaited: this is that one, and the
+    // send it answers has had its result.
+    if (std::exchange (lateAckAwaited, false))
+        stopTimer (lateAcknowledgementTimerId);
+    else
+        queueSendResult (takeOnItsWay (Exchange::send), resultSuccess);
     startNext (Exchange::send);
 }
 
@@ -531,9 +518,9 @@ void VexoEditorEngine::sendGlobalSettings (VexoGlobalSettings::Ptr settings)
 }
 
 //==============================================================================
-void VexoEditorEngine::queueSendResult (EditorPreset::Ptr preset, int result, bool withdrawn)
+void VexoEditorEngine::queueSendResult (EditorPreset::Ptr preset, int result)
 {
-    queueUpdate (new SendPresetResultUpdater (listeners, result, std::move (preset), withdrawn),
+    queueUpdate (new SendPresetResultUpdater (listeners, result, std::move (preset)),
                  juce::sendNotificationAsync);
 }
 

@@ -22,6 +22,12 @@
 // output buffer in front of it (4 KB on Linux) silently drops what a burst would overflow it with.
 // Replies are matched first in, first out; the time-out of each message counts from when it is
 // handed to the port, so that every send and every request ends with exactly one result, in order.
+//
+// Acknowledgements carry nothing that says which dump they answer. After a send has timed out its
+// acknowledgement may still come, so the next dump waits until it has come, and is dropped, or
+// until the late-acknowledgement wait has passed: nothing is on its way meanwhile, so an
+// acknowledgement then can only be the late one, however fast or slow the device and its cable.
+// The wait costs time only after a failure.
 class VexoEditorEngine : public MidiManager::Listener,
                          public virtual juce::ReferenceCountedObject,
                          public virtual QueueASyncUpdater,
@@ -43,12 +49,12 @@ public:
     static constexpr int saveWritten = 1;
 
     static constexpr int defaultReplyTimeoutMs = 3000;
-    // After a send has timed out, its acknowledgement may still come. The next dump, handed over
-    // at that moment, needs 1.16 s on the device's cable before its own can: an acknowledgement
-    // within this time of such a time-out is the late one and is not counted for the next send.
-    static constexpr int defaultLateAcknowledgementGuardMs = 1000;
+    // How long after a send's time-out its acknowledgement is still awaited before the next dump
+    // goes out.
+    static constexpr int defaultLateAcknowledgementWaitMs = 2000;
     static constexpr int sendTimerId = 1;
     static constexpr int requestTimerId = 2;
+    static constexpr int lateAcknowledgementTimerId = 3;
 
     class Listener
     {
@@ -66,13 +72,6 @@ public:
         // results apart by the preset, and a late reply to an earlier request by that slot number.
         // Unless overridden, it reports through requestPresetResult.
         virtual void requestEnded (EditorPreset::Ptr preset, int slotInReply, int result);
-
-        // The same result, saying whether the send was withdrawn: accepted, it waited for its turn
-        // and ended without ever being handed to the port, because the port or the device went
-        // (result 0) or its sender withdrew it (result 1). It ends right after the send before it,
-        // whose own result tells the cause (or its sender knows it). Unless overridden, it reports
-        // through sendPresetResult.
-        virtual void sendEnded (EditorPreset::Ptr preset, int result, bool withdrawn);
     };
 
     class SendPresetResultUpdater;
@@ -87,17 +86,13 @@ public:
     void removeListener (Listener* listener);
 
     // Message thread. Result 0 at once without an open output, else 2 on the acknowledgement or 1
-    // when none comes in time. Without an output, the sends under way end too, with 0.
+    // when none comes in time. Without an output, the sends under way end too, with 0. When the
+    // device goes, every send and request not ended yet ends at once with 0, oldest first; one
+    // still waiting for its turn when the output goes ends with 0, never sent.
     void sendPreset (int slot, EditorPreset::Ptr preset);
     // Message thread. Result 0 at once without an open input, else 2 when a valid dump has been
     // loaded into the preset, or 1 when none comes in time or the dump is refused.
     void requestPreset (int slot, EditorPreset::Ptr preset);
-
-    // Message thread. Withdraws each send of these presets that still waits for its turn: it is
-    // never sent, and ends with result 1, withdrawn, as soon as the sends before it have ended. A
-    // send already on its way ends as it will. For a sender that stops (a window closing, a batch
-    // given up).
-    void withdrawWaitingSends (const juce::ReferenceCountedArray<EditorPreset>& presets);
 
     // Any thread. The preset changes at once; only the result is deferred.
     void loadPresetFile (const juce::File& file, EditorPreset::Ptr preset);
@@ -146,12 +141,10 @@ public:
     int getDumpSize() const { return dumpSize; }
     MidiManager::Ptr getMidiManager() const { return midiManager; }
 
-    // Settings in the engine instead of fixed: tests shorten the time-out, and those whose device
-    // answers faster than a cable could shorten the guard.
+    // Settings in the engine instead of fixed, so that tests need not wait seconds.
     void setReplyTimeout (int milliseconds) { replyTimeoutMs = juce::jmax (1, milliseconds); }
     int getReplyTimeout() const { return replyTimeoutMs; }
-    void setLateAcknowledgementGuard (int milliseconds) { lateAckGuardMs = juce::jmax (0, milliseconds); }
-    int getLateAcknowledgementGuard() const { return lateAckGuardMs; }
+    void setLateAcknowledgementWait (int milliseconds) { lateAckWaitMs = juce::jmax (1, milliseconds); }
 
     // Sends (requests) not ended yet: the one on its way and those waiting for their turn.
     int getNumPendingSends() const;
@@ -170,19 +163,23 @@ private:
     };
 
     PacedQueue& queueOf (Exchange exchange) { return exchange == Exchange::send ? sends : requests; }
+    static int timerIdOf (Exchange exchange)
+    {
+        return exchange == Exchange::send ? sendTimerId : requestTimerId;
+    }
     bool portOpenFor (Exchange exchange) const;
-    // Unless a message is on its way already: ends the withdrawn entries at the front of the queue,
-    // then hands the oldest waiting message to the port.
+    // Unless a message is on its way already or a late acknowledgement is awaited: hands the
+    // oldest waiting message to the port, or, without a port, ends every waiting one with 0.
     void startNext (Exchange exchange);
     // Ends the entry on its way and stops its time-out; null when none is on its way.
     EditorPreset::Ptr takeOnItsWay (Exchange exchange);
-    // Withdraws every entry still waiting for its turn (or only those of the given presets) and
-    // ends those whose turn it is.
-    void withdrawWaiting (Exchange exchange, int result,
-                          const juce::ReferenceCountedArray<EditorPreset>* only);
-    void reportEnd (Exchange exchange, EditorPreset::Ptr preset, int result, bool withdrawn);
-    // The device is gone: nothing waiting can reach it any more.
+    // Ends every entry still waiting for its turn with the result, never sent.
+    void endWaiting (Exchange exchange, int result);
+    void reportEnd (Exchange exchange, EditorPreset::Ptr preset, int result);
+    // The device is gone: what is on its way will not be answered, and nothing waiting can reach it.
     void devicesLost();
+    // A timer that expires only once the time has really passed (see timerCallback).
+    void startTimeout (int timerId, int milliseconds);
 
     // Message thread: the work for one message that arrived on the MIDI input thread.
     void processIncoming (const juce::MidiMessage& message);
@@ -190,7 +187,7 @@ private:
     void acknowledgementReceived();
     void globalSettingReplyReceived (const juce::uint8* data, int size);
 
-    void queueSendResult (EditorPreset::Ptr preset, int result, bool withdrawn = false);
+    void queueSendResult (EditorPreset::Ptr preset, int result);
     void queueRequestResult (EditorPreset::Ptr preset, int slotInReply, int result);
     void queueOpenResult (int result);
     void queueSaveResult (int result);
@@ -201,15 +198,16 @@ private:
     ListenerListType listeners;
     VexoGlobalSettings::Ptr globalSettings;
     bool settingsReported = false;
-    // The pending sends and requests; each guards itself, for the MIDI input thread.
+    // The pending sends and requests; message thread only.
     PacedQueue sends, requests;
 
     std::unique_ptr<IncomingMessages> incoming;
     int replyTimeoutMs = defaultReplyTimeoutMs;
-    int lateAckGuardMs = defaultLateAcknowledgementGuardMs;
-    // Set by a send's time-out that put the next dump on its way, until an acknowledgement comes.
-    bool lateAckOwed = false;
-    juce::uint32 lateAckGuardEnd = 0;
+    int lateAckWaitMs = defaultLateAcknowledgementWaitMs;
+    // From a send's time-out until its acknowledgement comes or the wait has passed.
+    bool lateAckAwaited = false;
+    // When each timer, by id, is due.
+    juce::uint32 deadlines[lateAcknowledgementTimerId + 1] = {};
 
     JUCE_DECLARE_NON_COPYABLE (VexoEditorEngine)
 };

@@ -100,6 +100,7 @@ protected:
     }
 
     bool refreshEnabled (GetPresetWindow& w) const { return w.getPanel()->getRefreshButton().isEnabled(); }
+    juce::String status (GetPresetWindow& w) const { return w.getPanel()->getStatusLabel().getText(); }
 
     static juce::Array<int> slotsUpTo (int last)
     {
@@ -127,9 +128,12 @@ TEST_F (LoadFromHardwareDialog, ReadsEverySlotInOrderAndListsItsName)
     EXPECT_TRUE (window->isBusy());
     EXPECT_FALSE (refreshEnabled (*window));
     EXPECT_EQ (window->getModel()->getNumRows(), 0) << "no rows until the pass is complete";
+    EXPECT_EQ (status (*window), "Reading RAM: 0 of 31 read");
 
     ASSERT_TRUE (passEnds (*window));
     EXPECT_TRUE (refreshEnabled (*window));
+    EXPECT_EQ (status (*window), "31 of 31 read");
+    EXPECT_EQ (window->getPanel()->getStatusLabel().getBounds().getTopRight(), juce::Point<int> (500, 210));
     EXPECT_EQ (requestedSlots(), slotsUpTo (30)) << "31 requests, one per slot, in order";
     EXPECT_EQ (listedNames (*window), deviceNames());
 
@@ -185,6 +189,8 @@ TEST_F (LoadFromHardwareDialog, RefreshStartsAPassOnlyWhenNoneRuns)
     window->requestAllPresets();
     window->requestAllPresets();
     EXPECT_EQ (services.getEngine()->getNumPendingRequests(), 1);
+    // A user sees it move on while the slots come.
+    EXPECT_TRUE (settle ([&] { return status (*window) == "Reading Preset Slot 8: 8 of 31 read"; }));
     ASSERT_TRUE (passEnds (*window));
     EXPECT_EQ (requestedSlots(), slotsUpTo (30));
 }
@@ -212,6 +218,7 @@ TEST_F (LoadFromHardwareDialog, SilentSlotEndsThePassAndKeepsTheList)
     ASSERT_TRUE (passEnds (*window));
 
     EXPECT_EQ (requestedSlots().getLast(), 12);
+    EXPECT_EQ (status (*window), "Preset Slot 12 not read: 12 of 31 read");
     EXPECT_EQ (listedNames (*window), deviceNames());
     EXPECT_EQ (window->getListedPresets(), firstPass);
     EXPECT_TRUE (refreshEnabled (*window));
@@ -251,6 +258,7 @@ TEST_F (LoadFromHardwareDialog, DeviceUnpluggedMidPassEndsItAndPluggedBackReadsA
     ASSERT_TRUE (passEnds (*window));
     EXPECT_EQ (window->getModel()->getNumRows(), 0);
     EXPECT_TRUE (refreshEnabled (*window));
+    EXPECT_EQ (status (*window), "No MIDI input: 5 of 31 read");
     hook.onResult = nullptr;
 
     services.device().replug();
@@ -268,15 +276,18 @@ TEST_F (LoadFromHardwareDialog, DeviceUnpluggedMidPassEndsItAndPluggedBackReadsA
 // that request, never to the new window's.
 TEST_F (LoadFromHardwareDialog, ARequestOfAClosedWindowNeverFillsARowOfTheNextOne)
 {
-    services.device().setReplyDelay (30);
+    // Slot 2's reply is held back, not lost, until the next window has asked, however slow the machine.
+    services.engine->setReplyTimeout (5000);
     window->requestAllPresets();
+    hookResults ([this] (int, int) { services.device().setReplyDelay (hook.successes == 2 ? 1000 : 0); });
     ASSERT_TRUE (settle ([&] { return requestedSlots().size() == 3; }));
     window->releaseContent();
     window = nullptr;
 
     secondWindow = makeWindow();
     secondWindow->requestAllPresets();
-    ASSERT_TRUE (settle ([&] { return services.getEngine()->getNumPendingRequests() == 2; }));
+    ASSERT_EQ (services.getEngine()->getNumPendingRequests(), 2);
+    hook.onResult = nullptr;
     services.device().setReplyDelay (0);
 
     ASSERT_TRUE (passEnds (*secondWindow));

@@ -214,7 +214,7 @@ TEST_P (FailedBatch, EndsAtTheFirstFailure)
 INSTANTIATE_TEST_SUITE_P (
     SendMultipleWindow, FailedBatch,
     ::testing::Values (BatchFailure{Cause::silent, 3, "Preset Slot 2 not acknowledged: 2 of 31 sent"},
-                       BatchFailure{Cause::unplugged, 2, "Preset Slot 2 not acknowledged: 2 of 31 sent"},
+                       BatchFailure{Cause::unplugged, 2, "No MIDI output: 2 of 31 sent"},
                        BatchFailure{Cause::noOutput, 0, "No MIDI output: 0 of 31 sent"}),
     [] (const auto& test)
     {

@@ -52,7 +52,6 @@ struct RecordingListener : VexoEditorEngine::Listener
     {
         EditorPreset::Ptr preset;
         int result;
-        bool withdrawn = false;
     };
 
     std::vector<SendResult> sends;
@@ -61,10 +60,6 @@ struct RecordingListener : VexoEditorEngine::Listener
     void sendPresetResult (EditorPreset::Ptr preset, int result) override
     {
         sends.push_back ({preset, result});
-    }
-    void sendEnded (EditorPreset::Ptr preset, int result, bool withdrawn) override
-    {
-        sends.push_back ({preset, result, withdrawn});
     }
     void requestPresetResult (int result) override { requests.push_back (result); }
     void openPresetFileResult (int result) override { opens.push_back (result); }

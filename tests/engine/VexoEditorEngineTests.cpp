@@ -101,6 +101,7 @@ TEST_F (SimulatedLink, NoPortGivesResultZeroAtOnce)
 TEST_F (SimulatedLink, SilentDeviceTimesOutOncePerEntry)
 {
     engine->setReplyTimeout (shortTimeoutMs);
+    engine->setLateAcknowledgementWait (shortTimeoutMs);
     device->setSilent (true);
     EditorPreset::Ptr sent[] = {presetNamed ("a"), presetNamed ("b"), presetNamed ("c")};
     for (auto& preset : sent)
@@ -149,6 +150,22 @@ TEST_F (SimulatedLink, OneAcknowledgementLeavesTheNextSendItsOwnTimeOut)
     EXPECT_EQ (results.sends[0].result, VexoEditorEngine::resultSuccess);
     EXPECT_EQ (results.sends[1].preset, b);
     EXPECT_EQ (results.sends[1].result, VexoEditorEngine::resultNoReply);
+}
+
+// A device much faster than its cable (over USB, say): after a send timed out with the next one
+// waiting, that one's own acknowledgement, however soon it comes, counts for it.
+TEST_F (SimulatedLink, AfterATimeOutTheNextSendsOwnAcknowledgementCounts)
+{
+    engine->setReplyTimeout (shortTimeoutMs);
+    engine->setLateAcknowledgementWait (shortTimeoutMs);
+    device->setSilent (true);
+    engine->sendPreset (1, presetNamed ("lost"));
+    engine->sendPreset (2, presetNamed ("next"));
+    ASSERT_TRUE (waitFor ([&] { return device->getNumMessagesReceived() == 2; }));
+    engine->handleIncomingMidiMessage (nullptr, acknowledgement());
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 2; }));
+    EXPECT_EQ (results.sends[0].result, VexoEditorEngine::resultNoReply);
+    EXPECT_EQ (results.sends[1].result, VexoEditorEngine::resultSuccess);
 }
 
 TEST_F (SimulatedLink, UnawaitedRepliesChangeNothing)
@@ -285,24 +302,25 @@ TEST_F (SimulatedLink, RequestResultsTellTheirPresetAndTheSlotInTheReply)
     engine->removeListener (&requester);
 }
 
-TEST_F (SimulatedLink, UnplugDuringASendTimesOutAndReplugRestoresTheLink)
+// What is on its way when the device goes ends at once with 0, long before it could time out.
+TEST_F (SimulatedLink, UnplugEndsWhatIsOnItsWayAtOnceAndReplugRestoresTheLink)
 {
     // The device goes before it answers (held silent, so that no answer can beat the unplugging).
-    engine->setReplyTimeout (shortTimeoutMs);
     device->setSilent (true);
     auto preset = newPreset();
     engine->sendPreset (3, preset);
+    engine->requestPreset (3, newPreset());
     device->unplug();
     device->setSilent (false);
 
-    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 1; }));
-    EXPECT_EQ (results.sends[0].result, VexoEditorEngine::resultNoReply);
-    ASSERT_TRUE (waitFor ([&] { return manager->getNumOpenOutputs() == 0; }));
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 1 && results.requests.size() == 1; },
+                          patientTimeoutMs / 2));
+    EXPECT_EQ (results.sends[0].result, VexoEditorEngine::resultNoPort);
+    EXPECT_EQ (results.requests[0], VexoEditorEngine::resultNoPort);
 
     device->replug();
     ASSERT_TRUE (
         waitFor ([&] { return manager->getNumOpenInputs() == 1 && manager->getNumOpenOutputs() == 1; }));
-    engine->setReplyTimeout (patientTimeoutMs);
     engine->sendPreset (3, preset);
     ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 2; }));
     EXPECT_EQ (results.sends[1].result, VexoEditorEngine::resultSuccess);

@@ -32,28 +32,27 @@ protected:
     {
         device->setLink (SimulatedVexoBDevice::Link::wire, timeScale);
         engine->setReplyTimeout (scaledTimeoutMs);
-        engine->setLateAcknowledgementGuard (0);
+        engine->setLateAcknowledgementWait (scaledTimeoutMs / 3);
     }
 
-    // All made first: making them between the sends would hold up the replies to the first.
+    // From the last sent on. All made first: making them between the sends would hold them up.
     void sendToSlots (int count)
     {
-        for (int slot = (int)sent.size(); slot < count; ++slot)
+        const int first = (int)sent.size();
+        for (int slot = first; slot < count; ++slot)
             sent.push_back (presetNamed ("Slot" + juce::String (slot)));
-        for (int slot = 0; slot < count; ++slot)
+        for (int slot = first; slot < count; ++slot)
             engine->sendPreset (slot, sent[(size_t)slot]);
     }
 
-    // Every send ended once, in the order sent: the first with its own result, the others with
-    // theirs and withdrawn (never sent) or not.
-    void expectSendsEnded (size_t count, int firstResult, int laterResult, bool laterWithdrawn = false)
+    // Every send ended once, in the order sent: the first with its own result, the others with theirs.
+    void expectSendsEnded (size_t count, int firstResult, int laterResult)
     {
         ASSERT_EQ (results.sends.size(), count);
         for (size_t i = 0; i < count; ++i)
         {
             EXPECT_EQ (results.sends[i].preset, sent[i]) << i;
             EXPECT_EQ (results.sends[i].result, i == 0 ? firstResult : laterResult) << i;
-            EXPECT_EQ (results.sends[i].withdrawn, i > 0 && laterWithdrawn) << i;
         }
     }
 
@@ -125,31 +124,39 @@ TEST_F (WirePace, ThirtyOneQueuedRequestsReadEverySlotOnce)
     EXPECT_EQ (device->getNumPresetRequestsReceived(), 31);
 }
 
-// An acknowledgement that comes after its send timed out, while the next dump is on its way, is
-// not taken for that dump's: otherwise the next send is reported before it is stored, the one
-// after it goes out onto a busy cable and is cut, and its own acknowledgement is left over.
-TEST_F (WirePace, LateAcknowledgementIsNotCountedForTheNextSend)
+// An acknowledgement that comes after its send timed out is counted for no other send, whether the
+// next one waited at the time-out or is sent right after it: else that one is reported before the
+// device has it, the next goes onto a busy cable and is cut, and results fall out of step.
+TEST_F (WirePace, LateAcknowledgementIsCountedForNoOtherSend)
 {
     // Slower, for room between the moments that matter: a dump and its acknowledgement take
-    // 463 ms. The first one's is held back to come 113 ms after its time-out, while the next
-    // dump's own comes 463 ms after it; the guard lies between the two.
-    device->setLink (SimulatedVexoBDevice::Link::wire, 0.4);
+    // 463 ms, against a time-out of 800 ms and a wait after it of 800 ms. The late one comes 80 ms
+    // (0.2 s at the real pace) or 430 ms (1.07 s) after the time-out.
     engine->setReplyTimeout (800);
-    engine->setLateAcknowledgementGuard (300);
-    device->setReplyDelay (450);
-    sendToSlots (3);
-    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 1; }));
-    device->setReplyDelay (0);
-    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 3; }));
-    testing_support::pumpMessages (200);
+    engine->setLateAcknowledgementWait (800);
+    for (const bool nextWaiting : {false, true})
+    {
+        SCOPED_TRACE (nextWaiting ? "next send waiting" : "sent again right after the time-out");
+        device->setLink (SimulatedVexoBDevice::Link::wire, 0.4);
+        results.sends.clear();
+        sent.clear();
+        device->setReplyDelay (800 - 463 + (nextWaiting ? 430 : 80));
+        sendToSlots (nextWaiting ? 3 : 1);
+        ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 1; }));
+        device->setReplyDelay (0);
+        sendToSlots (3);
+        ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 3 && device->isIdle(); }));
+        testing_support::pumpMessages (200);
 
-    expectSendsEnded (3, noReply, ok);
-    EXPECT_EQ (device->getNumBytesDropped(), 0);
+        expectSendsEnded (3, noReply, ok);
+        EXPECT_EQ (device->getNumBytesDropped(), 0);
+        for (int i = 1; i < 3; ++i)
+            EXPECT_EQ (toVector (device->getSlotDump (i)), dumpOf (sent[(size_t)i], i)) << i;
+    }
 }
 
 // Sends waiting behind the one on its way each end once, in order, after it, and none is sent:
-// whether the device is unplugged (even if it comes back), the port is closed or the sender
-// withdraws them.
+// whether the device is unplugged (even if it comes back at once) or the port is closed.
 TEST_F (WirePace, WaitingSendsEndOnceAndAreNeverSent)
 {
     const auto unplugAndReplug = [this]
@@ -160,28 +167,21 @@ TEST_F (WirePace, WaitingSendsEndOnceAndAreNeverSent)
         device->replug();
         ASSERT_TRUE (waitFor ([&] { return manager->getNumOpenOutputs() == 1; }));
     };
-    const auto withdraw = [this]
-    {
-        juce::ReferenceCountedArray<EditorPreset> waiting;
-        for (size_t i = 1; i < sent.size(); ++i)
-            waiting.add (sent[i]);
-        engine->withdrawWaitingSends (waiting);
-    };
     const struct
     {
         const char* name;
         std::function<void()> stop;
         int firstResult, waitingResult;
     } cases[] = {
-        {"unplugged", unplugAndReplug, noReply, noPort},
+        {"unplugged", unplugAndReplug, noPort, noPort},
         {"port closed", [this] { manager->closeAllOutputs(); }, ok, noPort},
-        {"withdrawn", withdraw, ok, noReply},
     };
 
     for (const auto& c : cases)
     {
         SCOPED_TRACE (c.name);
         results.sends.clear();
+        sent.clear();
         const int before = device->getNumMessagesReceived();
         sendToSlots (5);
         c.stop();
@@ -189,7 +189,7 @@ TEST_F (WirePace, WaitingSendsEndOnceAndAreNeverSent)
         manager->openOutput (SimulatedVexoBDevice::getDefaultPortName());
         testing_support::pumpMessages (scaledTimeoutMs);
 
-        expectSendsEnded (5, c.firstResult, c.waitingResult, true);
+        expectSendsEnded (5, c.firstResult, c.waitingResult);
         EXPECT_EQ (device->getNumMessagesReceived() - before, 1);
         ASSERT_TRUE (waitFor ([&] { return manager->getNumOpenInputs() == 1; }));
     }
