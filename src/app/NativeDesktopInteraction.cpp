@@ -84,22 +84,23 @@ void NativeDesktopInteraction::chooseFileToOpenAsync (const juce::String& title,
 
 void NativeDesktopInteraction::openWithSystem (const juce::File& document, std::function<void()> onRefused)
 {
+    std::unique_ptr<juce::ChildProcess> process;
 #if JUCE_LINUX || JUCE_BSD
     // The framework's own way hands the file to a shell that nobody waits for: a desktop without a
     // viewer fails unseen, and each try leaves dead children behind. The desktop's opener is run
     // here instead, and its answer waited for without holding up the message loop.
-    auto process = std::make_unique<juce::ChildProcess>();
+    process = std::make_unique<juce::ChildProcess>();
     if (!process->start (juce::StringArray{"xdg-open", document.getFullPathName()}, 0))
-    {
-        onRefused();
+        process = nullptr;
+#else
+    if (document.startAsProcess())
         return;
-    }
+#endif
+
+    // An opener that could not even start is reported from the timer too, like one that failed:
+    // the caller is told later, as it expects, never while it is still inside this call.
     openers.push_back ({std::move (process), std::move (onRefused)});
     startTimer (100);
-#else
-    if (!document.startAsProcess())
-        onRefused();
-#endif
 }
 
 void NativeDesktopInteraction::timerCallback()
@@ -107,13 +108,14 @@ void NativeDesktopInteraction::timerCallback()
     std::vector<std::function<void()>> refused;
     for (auto it = openers.begin(); it != openers.end();)
     {
-        if (it->process->isRunning())
+        if (it->process != nullptr && it->process->isRunning())
         {
             ++it;
             continue;
         }
         // Also reaps the child.
-        if (it->process->getExitCode() != 0)
+        const auto failed = it->process == nullptr || it->process->getExitCode() != 0;
+        if (failed && it->onRefused)
             refused.push_back (std::move (it->onRefused));
         it = openers.erase (it);
     }

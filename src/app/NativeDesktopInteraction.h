@@ -33,7 +33,7 @@ public:
 private:
     struct Opener
     {
-        std::unique_ptr<juce::ChildProcess> process;
+        std::unique_ptr<juce::ChildProcess> process; // null when it could not be started
         std::function<void()> onRefused;
     };
 
@@ -41,7 +41,7 @@ private:
     void timerCallback() override;
 
     // The desktop's openers still running, each waited for so that none is left behind as a dead
-    // child.
+    // child, and those that could not start, until they are reported.
     std::vector<Opener> openers;
 
     // The choosers that return at once, each kept until it has answered.

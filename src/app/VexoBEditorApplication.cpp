@@ -75,7 +75,7 @@ void VexoBEditorApplication::openPresetFile (const juce::File& file)
 std::unique_ptr<juce::Component> VexoBEditorApplication::createEditor (EditorPreset::Ptr preset) const
 {
     if (backgroundPreload != nullptr)
-        backgroundPreload->wait();
+        backgroundPreload->collect();
     return std::make_unique<MainContentComponent> (preset, getSkinImage (SkinImageId::mainEditorBackground));
 }
 

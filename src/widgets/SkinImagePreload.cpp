@@ -1,5 +1,7 @@
 #include "widgets/SkinImagePreload.h"
 
+#include <juce_events/juce_events.h>
+
 #include <system_error>
 
 SkinImagePreload::SkinImagePreload (std::vector<SkinImageId> images)
@@ -7,12 +9,13 @@ SkinImagePreload::SkinImagePreload (std::vector<SkinImageId> images)
     // Without a thread to spare, the images are simply decoded when they are asked for.
     try
     {
-        // The image cache is locked against other threads, and decoding touches nothing else shared.
         decoded = std::async (std::launch::async,
                               [images = std::move (images)]
                               {
+                                  std::vector<std::pair<SkinImageId, juce::Image>> done;
                                   for (const auto id : images)
-                                      getSkinImage (id);
+                                      done.emplace_back (id, decodeSkinImage (id));
+                                  return done;
                               });
     }
     catch (const std::system_error&)
@@ -20,8 +23,10 @@ SkinImagePreload::SkinImagePreload (std::vector<SkinImageId> images)
     }
 }
 
-void SkinImagePreload::wait() const
+void SkinImagePreload::collect()
 {
+    JUCE_ASSERT_MESSAGE_THREAD
     if (decoded.valid())
-        decoded.wait();
+        for (const auto& [id, image] : decoded.get())
+            addSkinImageToCache (id, image);
 }

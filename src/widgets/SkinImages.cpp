@@ -2,13 +2,48 @@
 
 #include "SkinData.h"
 
-juce::Image getSkinImage (SkinImageId id)
+namespace
 {
-    const auto resourceName = juce::String (getSkinImageInfo (id).fileStem) + "_png";
+struct EmbeddedPng
+{
+    const char* bytes = nullptr;
     int size = 0;
 
-    if (const auto* data = SkinData::getNamedResource (resourceName.toRawUTF8(), size))
-        return juce::ImageCache::getFromMemory (data, size);
+    // The key under which ImageCache::getFromMemory keeps what it decodes: the data's address.
+    juce::int64 cacheKey() const { return (juce::int64) (juce::pointer_sized_int)bytes; }
+};
 
-    return {};
+EmbeddedPng findPng (SkinImageId id)
+{
+    const auto resourceName = juce::String (getSkinImageInfo (id).fileStem) + "_png";
+    EmbeddedPng png;
+    png.bytes = SkinData::getNamedResource (resourceName.toRawUTF8(), png.size);
+    return png;
+}
+} // namespace
+
+juce::Image getSkinImage (SkinImageId id)
+{
+    const auto png = findPng (id);
+    return png.bytes != nullptr ? juce::ImageCache::getFromMemory (png.bytes, png.size) : juce::Image();
+}
+
+juce::Image decodeSkinImage (SkinImageId id)
+{
+    const auto png = findPng (id);
+    return png.bytes != nullptr ? juce::ImageFileFormat::loadFrom (png.bytes, (size_t)png.size)
+                                : juce::Image();
+}
+
+void addSkinImageToCache (SkinImageId id, const juce::Image& decoded)
+{
+    const auto png = findPng (id);
+    if (png.bytes != nullptr && juce::ImageCache::getFromHashCode (png.cacheKey()).isNull())
+        juce::ImageCache::addImageToCache (decoded, png.cacheKey());
+}
+
+juce::Image findCachedSkinImage (SkinImageId id)
+{
+    const auto png = findPng (id);
+    return png.bytes != nullptr ? juce::ImageCache::getFromHashCode (png.cacheKey()) : juce::Image();
 }

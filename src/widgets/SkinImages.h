@@ -37,5 +37,16 @@ inline const SkinImageInfo& getSkinImageInfo (SkinImageId id)
 }
 
 // Decoded through the image cache, so asking again is cheap and shares the pixels. An image that
-// is not in the program comes back as a null image.
+// is not in the program comes back as a null image. On the message thread only, as everything
+// that touches the cache: JUCE's cache starts its timer from whichever thread adds to it and
+// reads its state outside its lock.
 juce::Image getSkinImage (SkinImageId id);
+
+// Decodes the image without the cache, so on any thread; a null image when it is not in the program.
+juce::Image decodeSkinImage (SkinImageId id);
+
+// Puts an image decoded elsewhere where getSkinImage finds it, unless one is there already.
+void addSkinImageToCache (SkinImageId id, const juce::Image& decoded);
+
+// What the cache holds for the image, without decoding it: a null image when nothing.
+juce::Image findCachedSkinImage (SkinImageId id);

@@ -48,7 +48,7 @@ TEST_F (AutoPopulateCommand, ClosingOnlyHidesAndTheNextCommandShowsTheSameToolUn
 {
     start();
     openTool (window (0));
-    auto* tool = window (0)->getAutoPopulateWindow();
+    juce::Component::SafePointer<AutoPopToolWindow> tool (window (0)->getAutoPopulateWindow());
     ASSERT_NE (tool, nullptr);
     auto& pads = bodyOf (window (0))->getPadPage();
     pads.getApplyToBanks().getBankToggle (1).triggerClick();
@@ -58,7 +58,7 @@ TEST_F (AutoPopulateCommand, ClosingOnlyHidesAndTheNextCommandShowsTheSameToolUn
     channel.setSelectedId (5, juce::sendNotificationAsync);
     pads.getTypeComboBox().setSelectedId (2, juce::sendNotificationAsync);
     testing_support::pumpMessages (40);
-    auto* area = pads.getCurrentArea();
+    juce::Component::SafePointer<juce::Component> area (pads.getCurrentArea());
 
     tool->closeButtonPressed();
     EXPECT_FALSE (tool->isVisible());
@@ -66,12 +66,13 @@ TEST_F (AutoPopulateCommand, ClosingOnlyHidesAndTheNextCommandShowsTheSameToolUn
 
     openTool (window (0));
 
-    EXPECT_EQ (window (0)->getAutoPopulateWindow(), tool);
+    ASSERT_NE (tool, nullptr) << "made again";
+    EXPECT_EQ (window (0)->getAutoPopulateWindow(), tool.getComponent());
     EXPECT_TRUE (tool->isVisible());
     EXPECT_EQ (tool->getName(), "Auto Populate: AGAIN");
     EXPECT_TRUE (pads.getApplyToBanks().getBankToggle (1).getToggleState());
     EXPECT_EQ (channel.getSelectedId(), 5);
-    EXPECT_EQ (pads.getCurrentArea(), area);
+    EXPECT_EQ (pads.getCurrentArea(), area.getComponent());
     EXPECT_EQ (pads.getTargets().size(), 16);
 }
 

@@ -90,7 +90,7 @@ TEST_F (DeviceDialogs, SendToHardwareBelongsToItsMainWindowAndKeepsItsSlot)
     auto* main = window (0);
     ASSERT_TRUE (rename (main, "Mine"));
     main->sendToHardware();
-    auto* dialog = main->getSendPresetWindow();
+    juce::Component::SafePointer<SendPresetWindow> dialog (main->getSendPresetWindow());
     ASSERT_NE (dialog, nullptr);
     EXPECT_TRUE (dialog->isOnDesktop() && dialog->isVisible());
     EXPECT_EQ (dialog->getPreset().get(), main->getPreset().get());
@@ -103,20 +103,20 @@ TEST_F (DeviceDialogs, SendToHardwareBelongsToItsMainWindowAndKeepsItsSlot)
     EXPECT_EQ (deviceName (5), "Mine    ");
 
     main->sendToHardware();
-    EXPECT_EQ (main->getSendPresetWindow(), dialog) << "shown again, not made again";
+    ASSERT_NE (dialog, nullptr) << "made again";
+    EXPECT_EQ (main->getSendPresetWindow(), dialog.getComponent()) << "shown again, not made again";
     EXPECT_TRUE (dialog->isOnDesktop());
     EXPECT_EQ (dialog->getContent().getSelectedSlotId(), 6);
 
     invoke (CommandIds::newPreset);
     ASSERT_EQ (numWindows(), 2);
     window (1)->sendToHardware();
-    EXPECT_NE (window (1)->getSendPresetWindow(), dialog);
+    EXPECT_NE (window (1)->getSendPresetWindow(), dialog.getComponent());
 
-    juce::Component::SafePointer<SendPresetWindow> owned (dialog);
     desktop->answers.push_back (DesktopInteraction::SaveAnswer::no);
     main->close();
     pumpMessages (20);
-    EXPECT_EQ (owned, nullptr);
+    EXPECT_EQ (dialog, nullptr);
 }
 
 TEST_F (DeviceDialogs, ASendWithoutAnOutputReportsTheMissingDeviceAndKeepsTheDialog)
@@ -156,13 +156,14 @@ TEST_F (DeviceDialogs, ASendAfterAFailedPassReadsTheDeviceAgain)
 TEST_F (DeviceDialogs, SendMultiplePresetsSendsEverySlotAndClosesItself)
 {
     invoke (CommandIds::sendMultiplePresets);
-    auto* multiple = app->getSendMultiplePresetsWindow();
+    juce::Component::SafePointer<SendMultiplePresetsWindow> multiple (app->getSendMultiplePresetsWindow());
     ASSERT_NE (multiple, nullptr);
     EXPECT_TRUE (multiple->isVisible());
 
     multiple->setSlotPreset (app->createDefaultPreset(), 4);
     invoke (CommandIds::sendMultiplePresets);
-    EXPECT_EQ (app->getSendMultiplePresetsWindow(), multiple);
+    ASSERT_NE (multiple, nullptr) << "made again";
+    EXPECT_EQ (app->getSendMultiplePresetsWindow(), multiple.getComponent());
     EXPECT_TRUE (multiple->getSlotTable().empty());
 
     for (int slot : {2, 3, 4})
@@ -172,10 +173,9 @@ TEST_F (DeviceDialogs, SendMultiplePresetsSendsEverySlotAndClosesItself)
         multiple->setSlotPreset (preset, slot);
     }
     ASSERT_TRUE (pumpUntil ([&] { return multiple->getPanel().getSendButton().isEnabled(); }));
-    juce::Component::SafePointer<SendMultiplePresetsWindow> closed (multiple);
     multiple->getPanel().getSendButton().triggerClick();
 
-    ASSERT_TRUE (pumpUntil ([&] { return closed == nullptr; }));
+    ASSERT_TRUE (pumpUntil ([&] { return multiple == nullptr; }));
     EXPECT_EQ (app->getSendMultiplePresetsWindow(), nullptr);
     EXPECT_EQ (warningsSaying (UiText::presetSentSuccessfully), 1);
     EXPECT_EQ (desktop->warnings.size(), 1u);

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 namespace
@@ -59,8 +60,9 @@ TEST (NativeDesktopInteraction, AChooserThatReturnsAtOnceAnswersOnceOrGoesWithTh
 }
 
 #if JUCE_LINUX
-// Whether the desktop's opener is missing, finds no viewer or opens the file, no child of the
-// program is left behind once it has answered, and only a failure is reported.
+// Whether the desktop's opener is missing, finds no viewer, opens the file or cannot even start (no
+// file descriptor left), no child of the program is left behind once it has answered, and only a
+// failure is reported: later, never inside the call, and never to an empty callback.
 TEST (NativeDesktopInteraction, ADocumentTheDesktopCannotOpenIsReportedAndLeavesNoChild)
 {
     const auto openers = juce::File::createTempFile ("openers");
@@ -68,18 +70,25 @@ TEST (NativeDesktopInteraction, ADocumentTheDesktopCannotOpenIsReportedAndLeaves
     ASSERT_TRUE (openers.createDirectory() && setenv ("PATH", openers.getFullPathName().toRawUTF8(), 1) == 0);
 
     NativeDesktopInteraction desktop;
-    for (const juce::String opener : {"", "exit 3", "exit 0"}) // none, no viewer, opened
+    for (const juce::String opener : {"", "exit 3", "exit 0", "no descriptors"})
     {
         const auto script = openers.getChildFile ("xdg-open");
         ASSERT_TRUE (opener.isEmpty() ||
                      (script.replaceWithText ("#!/bin/sh\n" + opener, false, false, "\n") &&
                       script.setExecutePermission (true)));
         bool refused = false;
+        rlimit files{};
+        getrlimit (RLIMIT_NOFILE, &files);
+        const rlimit none{0, files.rlim_max};
+        setrlimit (RLIMIT_NOFILE, opener == "no descriptors" ? &none : &files);
         desktop.openWithSystem (openers, [&] { refused = true; });
+        desktop.openWithSystem (openers, {});
+        setrlimit (RLIMIT_NOFILE, &files);
+        EXPECT_FALSE (refused) << "heard inside the call: " << opener;
         siginfo_t child{}; // looked at without reaping it, which is the program's job
         EXPECT_TRUE (testing_support::pumpUntil (
             [&] { return waitid (P_ALL, 0, &child, WEXITED | WNOHANG | WNOWAIT) == -1 && errno == ECHILD; }));
-        testing_support::pumpMessages (20);
+        testing_support::pumpMessages (200);
         EXPECT_EQ (refused, opener != "exit 0") << opener;
     }
     setenv ("PATH", oldPath.toRawUTF8(), 1);

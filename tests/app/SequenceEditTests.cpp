@@ -60,8 +60,8 @@ TEST_F (SequenceEdit, ClosingOnlyHidesItAndTheNextUseShowsItAsItWas)
     start();
     auto* main = window (0);
     openSequenceEditor (main);
-    auto* sequencerWindow = main->getSequencerWindow();
-    auto* editor = editorOf (main);
+    juce::Component::SafePointer<SequencerWindow> sequencerWindow (main->getSequencerWindow());
+    juce::Component::SafePointer<SequencerComponent> editor (editorOf (main));
     ASSERT_NE (editor, nullptr);
 
     auto& table = editor->getTable();
@@ -77,8 +77,9 @@ TEST_F (SequenceEdit, ClosingOnlyHidesItAndTheNextUseShowsItAsItWas)
     sequencer_test::settle();
 
     openSequenceEditor (main);
-    EXPECT_EQ (main->getSequencerWindow(), sequencerWindow) << "the same window";
-    EXPECT_EQ (editorOf (main), editor) << "the same editor";
+    ASSERT_TRUE (sequencerWindow != nullptr && editor != nullptr) << "made again";
+    EXPECT_EQ (main->getSequencerWindow(), sequencerWindow.getComponent()) << "the same window";
+    EXPECT_EQ (editorOf (main), editor.getComponent()) << "the same editor";
     EXPECT_TRUE (sequencerWindow->isVisible());
     EXPECT_EQ (table.getSelectedRow(), 30);
     EXPECT_EQ (table.getViewport()->getViewPositionY(), scrolled);

@@ -29,18 +29,18 @@ TEST_F (SettingsDialogCommands, MidiSetupOpensOnThePortsOpenAtStartAndGoesAfterO
     EXPECT_EQ (app->getMidiSetupWindow(), nullptr);
 
     invoke (CommandIds::midiSetup);
-    auto* window = app->getMidiSetupWindow();
-    ASSERT_TRUE (isShowing (window));
-    EXPECT_EQ (window->getPanel().getSelectedInputName(), "VexoB Remote");
-    EXPECT_EQ (window->getPanel().getSelectedOutputName(), "VexoB Remote");
+    juce::Component::SafePointer<MidiSetupWindow> watched (app->getMidiSetupWindow());
+    ASSERT_TRUE (isShowing (watched));
+    EXPECT_EQ (watched->getPanel().getSelectedInputName(), "VexoB Remote");
+    EXPECT_EQ (watched->getPanel().getSelectedOutputName(), "VexoB Remote");
 
     // Opening it again while it is open shows the same window.
     invoke (CommandIds::midiSetup);
-    EXPECT_EQ (app->getMidiSetupWindow(), window);
+    ASSERT_NE (watched, nullptr) << "made again";
+    EXPECT_EQ (app->getMidiSetupWindow(), watched.getComponent());
 
     // OK lets the window go, but only once its click has returned.
-    juce::Component::SafePointer<MidiSetupWindow> watched (window);
-    window->buttonClicked (&window->getPanel().getOkButton());
+    watched->buttonClicked (&watched->getPanel().getOkButton());
     EXPECT_EQ (app->getMidiSetupWindow(), nullptr);
     EXPECT_NE (watched.getComponent(), nullptr) << "destroyed inside its own click";
     EXPECT_FALSE (watched->isOnDesktop());
@@ -96,7 +96,7 @@ TEST_F (SettingsDialogCommands, GlobalSettingsAsksTheDeviceEachTimeItShowsAndGoe
     start();
 
     invoke (CommandIds::globalSettingsEditor);
-    auto* window = app->getGlobalSettingsWindow();
+    juce::Component::SafePointer<GlobalSettingsWindow> window (app->getGlobalSettingsWindow());
     ASSERT_TRUE (isShowing (window));
     auto* content = dynamic_cast<VexoAGlobalSettingsComponent*> (&window->getContent());
     ASSERT_NE (content, nullptr);
@@ -106,7 +106,8 @@ TEST_F (SettingsDialogCommands, GlobalSettingsAsksTheDeviceEachTimeItShowsAndGoe
     // Showing it again asks again.
     device().setGlobalSetting (ScreenContrastIndex, 62);
     invoke (CommandIds::globalSettingsEditor);
-    EXPECT_EQ (app->getGlobalSettingsWindow(), window);
+    ASSERT_NE (window, nullptr) << "made again";
+    EXPECT_EQ (app->getGlobalSettingsWindow(), window.getComponent());
     EXPECT_TRUE (
         testing_support::pumpUntil ([&] { return content->getBox (ScreenContrastIndex).getText() == "62"; }));
 
@@ -115,10 +116,9 @@ TEST_F (SettingsDialogCommands, GlobalSettingsAsksTheDeviceEachTimeItShowsAndGoe
     EXPECT_LE (std::abs (window->getBounds().getCentreX() - area.getCentreX()), 1);
     EXPECT_LE (std::abs (window->getBounds().getCentreY() - area.getCentreY()), 1);
 
-    juce::Component::SafePointer<GlobalSettingsWindow> watched (window);
     window->closeButtonPressed();
     EXPECT_EQ (app->getGlobalSettingsWindow(), nullptr);
-    ASSERT_TRUE (testing_support::pumpUntil ([&] { return watched == nullptr; }));
+    ASSERT_TRUE (testing_support::pumpUntil ([&] { return window == nullptr; }));
 
     invoke (CommandIds::globalSettingsEditor);
     EXPECT_NE (app->getGlobalSettingsWindow(), nullptr);
@@ -128,7 +128,7 @@ TEST_F (SettingsDialogCommands, AboutIsHiddenByAClickAndComesBackTheSame)
 {
     start();
     invoke (CommandIds::about);
-    auto* about = app->getAboutWindow();
+    juce::Component::SafePointer<AboutWindow> about (app->getAboutWindow());
     ASSERT_TRUE (isShowing (about));
     EXPECT_EQ (about->getName(), "About VexoB Editor");
     EXPECT_TRUE (about->isAlwaysOnTop());
@@ -142,7 +142,8 @@ TEST_F (SettingsDialogCommands, AboutIsHiddenByAClickAndComesBackTheSame)
     settle();
 
     invoke (CommandIds::about);
-    EXPECT_EQ (app->getAboutWindow(), about);
+    ASSERT_NE (about, nullptr) << "made again";
+    EXPECT_EQ (app->getAboutWindow(), about.getComponent());
     EXPECT_TRUE (isShowing (about));
     EXPECT_EQ (about->getBounds(), place);
 }

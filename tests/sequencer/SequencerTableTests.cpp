@@ -177,9 +177,11 @@ TEST_F (SequencerTable, CellsRebuiltByScrollingShowTheCurrentValues)
 
     // Cells are kept and bound again rather than built anew, which would take several frames for
     // every click on a row. A step changed afterwards still shows.
-    auto* before = cellAt<SequencerListBoxStepComponent> (table(), 5, 9);
+    juce::Component::SafePointer<juce::Component> before (
+        cellAt<SequencerListBoxStepComponent> (table(), 5, 9));
     table().selectRow (5);
-    EXPECT_EQ (cellAt<SequencerListBoxStepComponent> (table(), 5, 9), before);
+    ASSERT_NE (before, nullptr) << "built anew";
+    EXPECT_EQ (cellAt<SequencerListBoxStepComponent> (table(), 5, 9), before.getComponent());
     doubleClickCell (table(), 5, 9);
     settle();
     EXPECT_EQ (cellColour (5, 9), juce::Colour (255, 0, 0));

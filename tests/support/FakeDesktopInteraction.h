@@ -75,11 +75,12 @@ public:
                                          { onChosen (file); });
     }
 
+    // Refuses later, on the message thread, as the desktop's own does.
     void openWithSystem (const juce::File& document, std::function<void()> onRefused) override
     {
         openedDocuments.push_back (document);
-        if (refuseDocuments)
-            onRefused();
+        if (refuseDocuments && onRefused)
+            juce::MessageManager::callAsync (std::move (onRefused));
     }
 
     // Whether the system has no viewer for the documents handed to it.

@@ -1,4 +1,5 @@
 #include "PixelProbe.h"
+#include "widgets/SkinImagePreload.h"
 #include "widgets/SkinImages.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,23 @@ TEST (SkinImages, RepeatedRequestsShareTheDecodedPixels)
     const auto first = getSkinImage (SkinImageId::knobNormal);
     const auto second = getSkinImage (SkinImageId::knobNormal);
     EXPECT_EQ (first.getPixelData(), second.getPixelData());
+}
+
+// The start-up's thread only decodes: the images reach the shared cache, which is the message
+// thread's, when they are collected there.
+TEST (SkinImages, APreloadCachesOnlyWhatTheMessageThreadCollects)
+{
+    juce::ImageCache::releaseUnusedImages();
+    const std::vector ids{SkinImageId::mainEditorBackground, SkinImageId::aboutLogo};
+    SkinImagePreload (std::vector (ids)); // waits for its thread as it goes
+    for (auto id : ids)
+        EXPECT_TRUE (findCachedSkinImage (id).isNull()) << "cached from the thread";
+
+    SkinImagePreload preload (ids);
+    preload.collect();
+    preload.collect();
+    for (auto id : ids)
+        EXPECT_EQ (getSkinImage (id).getPixelData(), findCachedSkinImage (id).getPixelData());
 }
 
 // White writing goes on dark places and black writing on light ones; these checks stand where
