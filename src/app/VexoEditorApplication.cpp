@@ -27,6 +27,7 @@ const juce::String& VexoEditorApplication::getUserGuideFileName()
 
 void VexoEditorApplication::initialise (const juce::String& commandLine)
 {
+    queuedXEvents = std::make_unique<QueuedXEventDispatcher>();
     midiManager = new MidiManager (portSystem);
     windowManager = new WindowManager();
 
@@ -78,6 +79,8 @@ void VexoEditorApplication::shutdown()
     // The menu model stops watching the command manager as it goes, so it must go first.
     menuModel = nullptr;
     commandManager = nullptr;
+
+    queuedXEvents = nullptr;
 
     // A drag's picture fades out on its own window after a drop; ended by the framework only once
     // the display is closed, it would free its window on a display that is gone.

@@ -2,6 +2,7 @@
 
 #include "app/MainMenuModel.h"
 #include "app/MainWindow.h"
+#include "app/QueuedXEventDispatcher.h"
 #include "app/WindowManager.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/GetPresetWindow.h"
@@ -153,6 +154,7 @@ private:
     MidiManager::Ptr midiManager;
     std::unique_ptr<DesktopInteraction> desktop;
     std::shared_ptr<MidiPortSystem> portSystem;
+    std::unique_ptr<QueuedXEventDispatcher> queuedXEvents;
     bool quitInProgress = false;
 
     // The tool windows, each made by its command. Load From Hardware, Send Multiple Presets, MIDI

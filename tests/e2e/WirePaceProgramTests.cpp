@@ -1,5 +1,6 @@
 #include "FileDrop.h"
 #include "ProgramTest.h"
+#include "XCapture.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -9,7 +10,8 @@
 
 // The program on a simulated device that takes bytes at a real MIDI wire's pace (about 1.1 s a
 // dump), behind a send buffer that drops what overflows: a folder of 31 presets sent with Send
-// Multiple Presets comes back whole through Load From Hardware.
+// Multiple Presets comes back whole through Load From Hardware, and the window that sent them leaves
+// no picture of itself behind.
 namespace
 {
 constexpr int fileMenu = 0, toolsMenu = 1;
@@ -42,6 +44,26 @@ protected:
         screen::waitUntil ([&] { return presetIn (file) != nullptr; }, 5000);
         const auto preset = presetIn (file);
         return preset != nullptr ? preset->getName().trimEnd() : juce::String ("<unreadable>");
+    }
+
+    // The share of an area of the screen, but for the part a box covers, where the main window
+    // shows what it showed in the picture. Read without raising the window, which would have it
+    // drawn again.
+    static double shareShownAgain (const juce::String& mainTitle, const juce::Image& picture,
+                                   juce::Rectangle<int> area, juce::Rectangle<int> box)
+    {
+        const auto origin = screen::getBounds (mainTitle).getPosition();
+        const auto now = captureXWindow (screen::waitForWindow (mainTitle));
+        area = (area - origin).getIntersection (picture.getBounds());
+        int same = 0, compared = 0;
+        for (int y = area.getY(); y < area.getBottom(); ++y)
+            for (int x = area.getX(); x < area.getRight(); ++x)
+                if (!(box - origin).contains (x, y))
+                {
+                    ++compared;
+                    same += now.getPixelAt (x, y) == picture.getPixelAt (x, y);
+                }
+        return compared > 0 ? same / (double)compared : 0.0;
     }
 
     // Clicks a row's "Get" until it opens the window; a row exists only once the pass is complete.
@@ -77,8 +99,10 @@ TEST_F (WirePaceProgram, AFolderOf31PresetsSentThenReadBack)
     // is over (until then it is disabled), and the window closes with its message once all 31 are
     // acknowledged.
     const juce::String sendMultiple ("Send Multiple Presets"), message ("VexoB Editor");
+    const auto mainPicture = screen::takePicture (main);
     ASSERT_TRUE (opens (main, toolsMenu, sendMultiplePresetsItem, sendMultiple));
     ASSERT_TRUE (screen::dropFiles (sendMultiple, {220, 47}, juce::StringArray (presets.getFullPathName())));
+    const auto toolArea = screen::getBounds (sendMultiple);
     const auto sendStarted = juce::Time::getMillisecondCounter();
     int tries = 0;
     ASSERT_TRUE (screen::waitUntil (
@@ -94,6 +118,11 @@ TEST_F (WirePaceProgram, AFolderOf31PresetsSentThenReadBack)
     std::cout << "Send Multiple of 31 on the wire: "
               << (juce::Time::getMillisecondCounter() - sendStarted) / 1000.0 << " s\n";
     EXPECT_FALSE (screen::isShowing (sendMultiple)) << "a batch acknowledged whole closes its window";
+    // What it uncovers is drawn again while the message is up, with no mouse moving over it.
+    const auto box = screen::getBounds (message);
+    EXPECT_TRUE (
+        screen::waitUntil ([&] { return shareShownAgain (main, mainPicture, toolArea, box) > 0.9; }, 10000))
+        << "the closed window's picture stays: " << shareShownAgain (main, mainPicture, toolArea, box);
     ASSERT_TRUE (screen::pressKeysUntil (message, "Return", [&] { return !screen::isShowing (message); }));
 
     // Load From Hardware lists the 31 slots once it has read them all: "Get" on "RAM" and, with the
