@@ -28,6 +28,7 @@ const juce::String& VexoEditorApplication::getUserGuideFileName()
 void VexoEditorApplication::initialise (const juce::String& commandLine)
 {
     queuedXEvents = std::make_unique<QueuedXEventDispatcher>();
+    quitWake = std::make_unique<QuitWake>();
     midiManager = new MidiManager (portSystem);
     windowManager = new WindowManager();
 
@@ -81,6 +82,7 @@ void VexoEditorApplication::shutdown()
     commandManager = nullptr;
 
     queuedXEvents = nullptr;
+    quitWake = nullptr;
 
     // A drag's picture fades out on its own window after a drop; ended by the framework only once
     // the display is closed, it would free its window on a display that is gone.
@@ -132,6 +134,8 @@ void VexoEditorApplication::systemRequestedQuit()
 void VexoEditorApplication::quitProgram()
 {
     quit();
+    if (quitWake != nullptr)
+        quitWake->wake();
 }
 
 void VexoEditorApplication::getAllCommands (juce::Array<juce::CommandID>& commands)

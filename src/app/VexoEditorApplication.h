@@ -3,6 +3,7 @@
 #include "app/MainMenuModel.h"
 #include "app/MainWindow.h"
 #include "app/QueuedXEventDispatcher.h"
+#include "app/QuitWake.h"
 #include "app/WindowManager.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/GetPresetWindow.h"
@@ -155,6 +156,7 @@ private:
     std::unique_ptr<DesktopInteraction> desktop;
     std::shared_ptr<MidiPortSystem> portSystem;
     std::unique_ptr<QueuedXEventDispatcher> queuedXEvents;
+    std::unique_ptr<QuitWake> quitWake;
     bool quitInProgress = false;
 
     // The tool windows, each made by its command. Load From Hardware, Send Multiple Presets, MIDI

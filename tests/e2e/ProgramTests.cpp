@@ -29,6 +29,17 @@ TEST_F (Program, StartsIntoAnUntitledWindowAndQuitsCleanly)
     quitAnsweringNo ("VexoB Editor Untitled 1");
 }
 
+// The menu's Quit asks its question from inside the menu's own message, whose modal loop left the
+// program's message loop waiting for ever once answered.
+TEST_F (Program, QuitFromTheFileMenuEndsTheProgramOnceAnswered)
+{
+    ASSERT_TRUE (program.start());
+    const auto asked = [] { return screen::isShowing ("Save Document"); };
+    ASSERT_TRUE (screen::chooseMenuItem ("VexoB Editor Untitled 1", 0, 8, asked)) << "Quit asked nothing";
+    ASSERT_TRUE (answerNoUntilTheProgramEnds()) << "the program did not end";
+    EXPECT_EQ (program.waitForExit(), 0);
+}
+
 // The shortcuts reach the application's commands and the focused window's own, through the real
 // key handling of the program's windows.
 TEST_F (Program, NewAndCloseWindowShortcutsOpenAndCloseMainWindows)
