@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Time from launch to the program's first window on a virtual display, median of 10 runs, once with
-# the machine's fonts and once with 2,000 more font files among the user's own
-# ($XDG_DATA_HOME/fonts, which the system's font configuration lists).
+# the machine's fonts, once with 2,000 more font files among the user's own ($XDG_DATA_HOME/fonts,
+# which the system's font configuration lists), and once under a window manager (openbox) that was
+# running already, as on a desktop, which frames and places the window before it shows.
 #   bench/startup.sh [build dir]
 # VEXOB_STARTUP_PROGRAM times another build of the program; VEXOB_STARTUP_RUNS changes the count.
 # Figures mean most on an idle machine.
@@ -42,3 +43,6 @@ echo "$program"
 echo "load average: $(cut -d ' ' -f 1-3 /proc/loadavg), $(nproc) cores"
 measure "machine's fonts ($(fc-list 2>/dev/null | wc -l) font files known to fontconfig)" HOME="$HOME"
 measure "with 2,000 extra font files in XDG_DATA_HOME/fonts" XDG_DATA_HOME="$scratch/extra"
+echo "== machine's fonts, under openbox started 1 s before"
+xvfb-run -a -s "-screen 0 1920x1200x24" sh -c \
+    'openbox & manager=$!; sleep 1; "$0" --runs "$1" "$2" | tail -n 1; kill $manager' "$timer" "$runs" "$program"

@@ -239,7 +239,7 @@ void MainWindow::openSequenceEditor()
             .followTitleOf (*this);
     }
 
-    sequencerWindow.show (this);
+    sequencerWindow.show (this, ToolStacking::ownWindow);
 }
 
 void MainWindow::openAutoPopulateTool()

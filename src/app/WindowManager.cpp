@@ -14,7 +14,7 @@ void WindowManager::addWindow (MainWindow* window)
     window->setTopLeftPosition (15 * n + 15, 15 * n + 60);
     // The program's tool windows stay above the main windows of the program only.
     WindowStacking::joinProgram (*window);
-    window->setVisible (true);
+    WindowStacking::showOnScreen (*window);
 }
 
 void WindowManager::removeWindow (MainWindow* window)

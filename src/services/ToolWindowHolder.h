@@ -24,6 +24,15 @@ struct HasReleaseContent<WindowType, std::void_t<decltype (std::declval<WindowTy
 void releaseLater (juce::ReferenceCountedObjectPtr<juce::ReferenceCountedObject> window);
 } // namespace tool_window_detail
 
+// Where a tool window stands among the program's windows: above the window it serves, as the small
+// ones do, or as a window of its own that the window it serves can come in front of. A tool as large
+// as its main window needs the latter, or it hides that window's menus for as long as it is open.
+enum class ToolStacking
+{
+    aboveItsWindow,
+    ownWindow
+};
+
 // Owns one tool window through a counted pointer: makes it on first use, shows it centred, hides
 // it, and lets it go. Letting go never destroys the window on the spot: the window leaves the
 // screen at once and is destroyed once the message loop runs again, so a window may be closed from
@@ -54,9 +63,9 @@ public:
     }
 
     // Centres the window at its own size, over the given component's window or on the screen,
-    // puts it on the desktop and brings it to the front. It stays in front of the given
+    // puts it on the desktop and brings it to the front. Kept above, it stays in front of the given
     // component's window, or of every main window without one, until it is hidden.
-    void show (const juce::Component* over = nullptr, bool takeFocus = true)
+    void show (const juce::Component* over = nullptr, ToolStacking stacking = ToolStacking::aboveItsWindow)
     {
         if (window == nullptr)
             return;
@@ -69,9 +78,12 @@ public:
 
         if (!window->isOnDesktop())
             window->addToDesktop();
-        WindowStacking::keepAbove (*window, over);
+        if (stacking == ToolStacking::aboveItsWindow)
+            WindowStacking::keepAbove (*window, over);
+        else
+            WindowStacking::joinProgram (*window);
         window->setVisible (true);
-        window->toFront (takeFocus);
+        window->toFront (true);
     }
 
     // Off the screen; kept for the next show.

@@ -1,85 +1,155 @@
+// The framework declares its X11 side, its connection to the display among it, only when asked
+// before its GUI module is first included.
+#define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
+
 #include "services/WindowStacking.h"
 
 #if JUCE_LINUX || JUCE_BSD
-// Last: Xlib's macros clash with names in the headers above.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 namespace
 {
-// The framework keeps its connection to the display to itself, so the hints are set through one
-// of the program's own, kept open while the program runs: the group's leader is a window of this
-// connection, never shown, and lives as long as the connection does.
-struct GroupConnection
+using XLock = juce::XWindowSystemUtilities::ScopedXLock;
+
+// Everything goes through the framework's own connection: requests on it reach the display in
+// order with the framework's, after the window they name and before the request to show it. A
+// connection of the program's own would see a window only after waiting for the framework's
+// queue to be sent, and could cross the framework's own changes to the same hints.
+::Display* sharedDisplay()
 {
-    GroupConnection()
-    {
-        display = XOpenDisplay (nullptr);
-        if (display != nullptr)
-            leader = XCreateSimpleWindow (display, DefaultRootWindow (display), 0, 0, 1, 1, 0, 0, 0);
-    }
-
-    static GroupConnection& get()
-    {
-        static GroupConnection connection;
-        return connection;
-    }
-
-    Display* display = nullptr;
-    Window leader = 0;
-};
+    auto* windowSystem = juce::XWindowSystem::getInstanceWithoutCreating();
+    return windowSystem != nullptr ? windowSystem->getDisplay() : nullptr;
+}
 
 Window nativeWindowOf (const juce::Component& component)
 {
     auto* peer = component.getPeer();
-    if (peer == nullptr)
-        return 0;
-
-    // A question to the display that waits for its answer first sends everything the framework
-    // has queued, the window itself among it, so that the hints below find it on the display.
-    peer->isMinimised();
-    return static_cast<Window> (reinterpret_cast<juce::pointer_sized_uint> (peer->getNativeHandle()));
+    return peer != nullptr
+               ? static_cast<Window> (reinterpret_cast<juce::pointer_sized_uint> (peer->getNativeHandle()))
+               : 0;
 }
 
-void joinGroup (GroupConnection& connection, Window window)
+// The group's leader: a window that is never shown, made once on the connection, which takes it
+// along when it closes.
+Window groupLeader (::Display* display)
+{
+    static ::Display* madeOn = nullptr;
+    static Window leader = 0;
+    if (madeOn != display)
+    {
+        madeOn = display;
+        leader = XCreateSimpleWindow (display, DefaultRootWindow (display), 0, 0, 1, 1, 0, 0, 0);
+    }
+    return leader;
+}
+
+void joinGroup (::Display* display, Window window)
 {
     XWMHints none{};
-    auto* held = XGetWMHints (connection.display, window);
+    auto* held = XGetWMHints (display, window);
     auto* hints = held != nullptr ? held : &none;
     hints->flags |= WindowGroupHint;
-    hints->window_group = connection.leader;
-    XSetWMHints (connection.display, window, hints);
+    hints->window_group = groupLeader (display);
+    XSetWMHints (display, window, hints);
     if (held != nullptr)
         XFree (held);
 }
+
+// On the screen, or taken in by a window manager, which marks the windows it manages with WM_STATE
+// and from then on decides when they show (a minimised one, or one on another desktop, does not).
+bool isShownOrManaged (::Display* display, Window window)
+{
+    const XLock lock;
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes (display, window, &attributes) == 0 || attributes.map_state == IsViewable)
+        return true;
+
+    const auto wmState = XInternAtom (display, "WM_STATE", True);
+    if (wmState == 0)
+        return false;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty (display, window, wmState, 0, 1, False, AnyPropertyType, &type, &format, &count,
+                        &remaining, &data);
+    if (data != nullptr)
+        XFree (data);
+    return type != 0;
+}
+
+// Shown by the framework, yet neither on the screen nor in a window manager's hands.
+bool isHeldUp (const juce::Component& window)
+{
+    auto* display = sharedDisplay();
+    return display != nullptr && window.isVisible() && window.getPeer() != nullptr &&
+           !isShownOrManaged (display, nativeWindowOf (window));
+}
+
+// Asks again, every so often, until the window is on the screen or in a window manager's hands;
+// it goes then, or with the window.
+class ShowingWatch final : private juce::Timer, private juce::ComponentListener
+{
+public:
+    explicit ShowingWatch (juce::Component& windowToWatch)
+        : window (windowToWatch)
+    {
+        window.addComponentListener (this);
+        // Often enough that a window held up shows without a wait anyone notices.
+        startTimer (100);
+    }
+
+private:
+    ~ShowingWatch() override { window.removeComponentListener (this); }
+
+    void timerCallback() override
+    {
+        // A new request reaches a window manager as news, which it acts on together with the one
+        // it holds.
+        if (--timesLeft > 0 && isHeldUp (window))
+            window.getPeer()->setVisible (true);
+        else
+            delete this;
+    }
+
+    void componentBeingDeleted (juce::Component&) override { delete this; }
+
+    juce::Component& window;
+    // For as long as a window manager on a loaded machine may take to set itself up: a minute.
+    int timesLeft = 600;
+};
 } // namespace
 
 void WindowStacking::joinProgram (juce::Component& window)
 {
-    auto& connection = GroupConnection::get();
+    auto* display = sharedDisplay();
     const auto native = nativeWindowOf (window);
-    if (connection.display == nullptr || native == 0)
+    if (display == nullptr || native == 0)
         return;
 
-    joinGroup (connection, native);
-    // On the display before the framework asks for the window to be shown.
-    XSync (connection.display, False);
+    const XLock lock;
+    joinGroup (display, native);
 }
 
 void WindowStacking::keepAbove (juce::Component& tool, const juce::Component* owner)
 {
-    auto& connection = GroupConnection::get();
+    auto* display = sharedDisplay();
     const auto native = nativeWindowOf (tool);
-    if (connection.display == nullptr || native == 0)
+    if (display == nullptr || native == 0)
         return;
 
-    joinGroup (connection, native);
+    const XLock lock;
+    joinGroup (display, native);
 
     // Transient for the root window stands for the whole group, as window managers read it.
     const auto ownerWindow = owner != nullptr ? nativeWindowOf (*owner->getTopLevelComponent()) : 0;
-    XSetTransientForHint (connection.display, native,
-                          ownerWindow != 0 ? ownerWindow : DefaultRootWindow (connection.display));
-    XSync (connection.display, False);
+    XSetTransientForHint (display, native, ownerWindow != 0 ? ownerWindow : DefaultRootWindow (display));
+}
+
+void WindowStacking::showOnScreen (juce::Component& window)
+{
+    window.setVisible (true);
+    // It goes by itself, once it has nothing left to do or with the window.
+    new ShowingWatch (window);
 }
 
 #else
@@ -87,5 +157,10 @@ void WindowStacking::keepAbove (juce::Component& tool, const juce::Component* ow
 void WindowStacking::joinProgram (juce::Component&) {}
 
 void WindowStacking::keepAbove (juce::Component&, const juce::Component*) {}
+
+void WindowStacking::showOnScreen (juce::Component& window)
+{
+    window.setVisible (true);
+}
 
 #endif

@@ -2,12 +2,12 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-// Keeps tool windows in front of the windows they serve, through the window manager, which alone
-// decides the stacking of top-level windows: a tool window that is merely brought to the front
-// falls behind its main window at the next click on that main window. On X11 every window of the
-// program joins one window group; a main window's tool is marked as transient for that main
-// window, and an application's tool as transient for the whole group, so the window manager keeps
-// it above every main window. The framework has no such notion, so elsewhere this does nothing.
+// How the program's windows meet the window manager, which alone decides whether and where
+// top-level windows show. A tool window that is merely brought to the front falls behind its main
+// window at the next click on that main window; so on X11 every window of the program joins one
+// window group, a main window's small tools are marked as transient for that main window, and an
+// application's tool as transient for the whole group, so the window manager keeps it above every
+// main window. The framework has no such notion, so elsewhere this only shows windows.
 namespace WindowStacking
 {
 // Makes a window on the desktop one of the program's windows. Best called before it is first shown.
@@ -17,4 +17,11 @@ void joinProgram (juce::Component& window);
 // of the program when there is no owner. Called before each show, as the framework may give the
 // window a new native window in between.
 void keepAbove (juce::Component& tool, const juce::Component* owner);
+
+// Shows a window on the desktop and sees that it reaches the screen. A window manager starting at
+// the same moment as the program, as at a login, may take in the request to show the window while
+// it is still setting itself up, and then act on it only once some other request reaches it: with
+// none, the window would never show. So the request is made again until the window is on the
+// screen or the window manager has taken it in.
+void showOnScreen (juce::Component& window);
 } // namespace WindowStacking

@@ -17,6 +17,30 @@ protected:
         return engine->checkPresetFile (file);
     }
 };
+
+// A display of the test's own, as fresh as one at a login, named by DISPLAY while it lives so that
+// the programs the test starts, and the screen functions, use it.
+struct OwnDisplay
+{
+    OwnDisplay()
+    {
+        // Xvfb picks a free number and writes it once it takes connections.
+        server.start ({"Xvfb", "-displayfd", "1", "-screen", "0", "1920x1200x24", "-nolisten", "tcp"},
+                      juce::ChildProcess::wantStdOut);
+        for (char c = 0; server.readProcessOutput (&c, 1) == 1 && c != '\n';)
+            number << c;
+        ::setenv ("DISPLAY", (":" + number).toRawUTF8(), 1);
+    }
+    ~OwnDisplay()
+    {
+        ::setenv ("DISPLAY", previous.toRawUTF8(), 1);
+        server.kill();
+    }
+
+    const juce::String previous = juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
+    juce::ChildProcess server;
+    juce::String number;
+};
 } // namespace
 
 TEST_F (Program, StartsIntoAnUntitledWindowAndQuitsCleanly)
@@ -38,6 +62,26 @@ TEST_F (Program, QuitFromTheFileMenuEndsTheProgramOnceAnswered)
     ASSERT_TRUE (screen::chooseMenuItem ("VexoB Editor Untitled 1", 0, 8, asked)) << "Quit asked nothing";
     ASSERT_TRUE (answerNoUntilTheProgramEnds()) << "the program did not end";
     EXPECT_EQ (program.waitForExit(), 0);
+}
+
+// At a login the window manager and the program start together, and a window manager still setting
+// itself up may hold on to the request to show the window until some other request reaches it.
+TEST_F (Program, TheFirstWindowShowsAtItsSizeWhenAWindowManagerStartsWithTheProgram)
+{
+    for (int start = 1; start <= 10 && !HasFailure(); ++start)
+    {
+        OwnDisplay display;
+        ASSERT_TRUE (display.number.isNotEmpty());
+        juce::ChildProcess windowManager;
+        RunningProgram startedWithIt;
+        ASSERT_TRUE (windowManager.start ("openbox", 0) && startedWithIt.start());
+
+        // The editor, 1176 by 721, below the menu bar.
+        const auto bounds = [] { return screen::getBounds ("VexoB Editor Untitled 1"); };
+        EXPECT_TRUE (screen::waitUntil (
+            [&] { return bounds().withZeroOrigin() == juce::Rectangle<int> (1176, 745); }, 30000))
+            << "start " << start << ": the window is at " << bounds().toString();
+    }
 }
 
 // The shortcuts reach the application's commands and the focused window's own, through the real
