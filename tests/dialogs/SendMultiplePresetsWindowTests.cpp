@@ -227,7 +227,9 @@ TEST_F (SendMultipleWindow, ClosingMidBatchSendsNothingMore)
 {
     for (int slot = 0; slot <= 30; ++slot)
         window->clearSlot (slot);
+    // Slow, never so slow that a loaded machine times it out.
     services.device().setReplyDelay (100);
+    services.engine->setReplyTimeout (5000);
     hookSends();
     window->sendAllPresets();
     ASSERT_TRUE (settle ([&] { return services.device().getNumMessagesReceived() >= 4; }));
