@@ -145,6 +145,7 @@ TEST_F (DeviceDialogs, ASendAfterAFailedPassReadsTheDeviceAgain)
     EXPECT_TRUE (dialog->getListedPresets().isEmpty());
 
     device().setSilent (false);
+    app->getEngine()->setReplyTimeout (10000);
     ASSERT_TRUE (rename (window (0), "Fresh"));
     window (0)->sendToHardware();
     window (0)->getSendPresetWindow()->getContent().getSendButton().triggerClick();

@@ -193,6 +193,7 @@ TEST_P (FailedBatch, EndsAtTheFirstFailure)
         window->clearSlot (slot);
     if (failure.cause == Cause::noOutput)
         services.midiManager->closeAllOutputs();
+    services.engine->setReplyTimeout (300);
     window->sendAllPresets();
     hookSends (
         [&] (int)

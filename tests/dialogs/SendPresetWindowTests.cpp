@@ -161,6 +161,7 @@ TEST_F (SendPresetDialog, StaysOpenWhenTheSendFails)
 
     services.midiManager->openOutput (SimulatedVexoBDevice::getDefaultPortName());
     services.device().setSilent (true);
+    services.engine->setReplyTimeout (300);
     clickSend (*dialog);
     ASSERT_TRUE (settle ([&] { return dialog->getNumSendsInFlight() == 0; }));
 

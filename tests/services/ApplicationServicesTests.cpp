@@ -21,7 +21,7 @@ TEST (ApplicationServices, TheMostRecentlyMadeServicesAreCurrentUntilTheyGo)
 // What every window built on the fake relies on: a real engine on a device the test scripts.
 TEST (ApplicationServices, TheFakeTalksToAScriptedDeviceThroughTheRealEngine)
 {
-    FakeApplicationServices services;
+    FakeApplicationServices services (300);
     auto* current = ApplicationServices::get();
     ASSERT_NE (current, nullptr);
     ASSERT_NE (current->getEngine(), nullptr);

@@ -17,9 +17,9 @@
 class FakeApplicationServices final : public ApplicationServices
 {
 public:
-    // The device's ports are opened, as the program opens them at start-up. A short reply time-out
-    // keeps the tests of a silent device quick.
-    explicit FakeApplicationServices (int replyTimeoutMs = 300)
+    // The device's ports are opened, as the program opens them at start-up. The reply time-out gives
+    // the device all the time a loaded machine may need; tests of a silent device shorten it.
+    explicit FakeApplicationServices (int replyTimeoutMs = 10000)
         : ports (std::make_shared<SimulatedDevicePortSystem>())
         , midiManager (new MidiManager (ports))
         , engine (new VexoBEditorEngine (midiManager))
