@@ -9,7 +9,7 @@ struct EmbeddedPng
     const char* bytes = nullptr;
     int size = 0;
 
-    // The key under which ImageCache::getFromMemory keeps what it decodes: the data's address.
+    // The image's key in the shared cache: the address of its embedded data, unique to it.
     juce::int64 cacheKey() const { return (juce::int64) (juce::pointer_sized_int)bytes; }
 };
 
@@ -24,8 +24,14 @@ EmbeddedPng findPng (SkinImageId id)
 
 juce::Image getSkinImage (SkinImageId id)
 {
-    const auto png = findPng (id);
-    return png.bytes != nullptr ? juce::ImageCache::getFromMemory (png.bytes, png.size) : juce::Image();
+    // Under the same key whether decoded here or by the start-up's thread.
+    auto image = findCachedSkinImage (id);
+    if (image.isNull())
+    {
+        image = decodeSkinImage (id);
+        addSkinImageToCache (id, image);
+    }
+    return image;
 }
 
 juce::Image decodeSkinImage (SkinImageId id)
@@ -38,7 +44,8 @@ juce::Image decodeSkinImage (SkinImageId id)
 void addSkinImageToCache (SkinImageId id, const juce::Image& decoded)
 {
     const auto png = findPng (id);
-    if (png.bytes != nullptr && juce::ImageCache::getFromHashCode (png.cacheKey()).isNull())
+    if (png.bytes != nullptr && decoded.isValid() &&
+        juce::ImageCache::getFromHashCode (png.cacheKey()).isNull())
         juce::ImageCache::addImageToCache (decoded, png.cacheKey());
 }
 
