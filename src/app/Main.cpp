@@ -1,6 +1,7 @@
 #include "app/NativeDesktopInteraction.h"
 #include "app/VexoBEditorApplication.h"
 #include "engine/JuceMidiPortSystem.h"
+#include "services/WindowManagerAtoms.h"
 #include "simulation/SimulatedDevicePortSystem.h"
 #include "widgets/ProgramFonts.h"
 
@@ -29,6 +30,8 @@ public:
     {
         // Before anything is measured or drawn, or the first window waits for every font file.
         ProgramFonts::limitSearchToProgramFamily();
+        // Before the first window, whichever of the program and the window manager starts first.
+        WindowManagerAtoms::createBeforeTheFrameworkConnects();
     }
 };
 } // namespace

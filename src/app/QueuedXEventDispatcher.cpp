@@ -9,54 +9,80 @@
 #if JUCE_LINUX || JUCE_BSD
 #include <juce_events/native/juce_linux_EventLoopInternal.h>
 
+#include <atomic>
+
 namespace
 {
-// The framework's connection to the display, or null while it has none.
-::Display* frameworkDisplay()
-{
-    auto* windowing = juce::XWindowSystem::getInstanceWithoutCreating();
-    return windowing != nullptr ? windowing->getDisplay() : nullptr;
-}
+// Xlib's hook takes no data of its own, so the one dispatcher is found here.
+std::atomic<juce::AsyncUpdater*> dispatcher{nullptr};
+::Display* watchedDisplay = nullptr;
+int (*previousAfterRequest) (::Display*) = nullptr;
 
-bool eventsWaitUnseen()
+// Called by Xlib after every request on the connection, on the thread that made it, once the
+// connection is unlocked. It only reads the queue's length, which costs no request and no read,
+// and asks for a message when something waits.
+int afterRequest (::Display* display)
 {
-    auto* display = frameworkDisplay();
-    if (display == nullptr)
-        return false;
-
-    // Only counts what Xlib holds already: no request, no read.
-    const juce::XWindowSystemUtilities::ScopedXLock lock;
-    return juce::X11Symbols::getInstance()->xEventsQueued (display, QueuedAlready) > 0;
+    if (XQLength (display) > 0)
+        if (auto* waiting = dispatcher.load())
+            waiting->triggerAsyncUpdate();
+    return previousAfterRequest != nullptr ? previousAfterRequest (display) : 0;
 }
 } // namespace
 
 QueuedXEventDispatcher::QueuedXEventDispatcher()
 {
-    // The pace of the framework's own repaints on most displays: an event left waiting costs a frame.
-    startTimerHz (60);
+    auto* windowing = juce::XWindowSystem::getInstance();
+    auto* display = windowing != nullptr ? windowing->getDisplay() : nullptr;
+    if (display == nullptr || dispatcher.load() != nullptr)
+        return;
+
+    const juce::XWindowSystemUtilities::ScopedXLock lock;
+    dispatcher = this;
+    watchedDisplay = display;
+    previousAfterRequest = XSetAfterFunction (display, afterRequest);
 }
 
-void QueuedXEventDispatcher::timerCallback()
+QueuedXEventDispatcher::~QueuedXEventDispatcher()
 {
-    if (eventsWaitUnseen())
-        triggerAsyncUpdate();
+    if (dispatcher.load() == this)
+    {
+        auto* windowing = juce::XWindowSystem::getInstanceWithoutCreating();
+        if (windowing != nullptr && windowing->getDisplay() == watchedDisplay)
+        {
+            const juce::XWindowSystemUtilities::ScopedXLock lock;
+            XSetAfterFunction (watchedDisplay, previousAfterRequest);
+        }
+        dispatcher = nullptr;
+        watchedDisplay = nullptr;
+        previousAfterRequest = nullptr;
+    }
+    cancelPendingUpdate();
 }
 
 void QueuedXEventDispatcher::handleAsyncUpdate()
 {
+    auto* windowing = juce::XWindowSystem::getInstanceWithoutCreating();
+    auto* display = windowing != nullptr ? windowing->getDisplay() : nullptr;
+    if (display == nullptr)
+        return;
+
+    {
+        // The framework's own reading of events usually takes them first, and then there is
+        // nothing left to do.
+        const juce::XWindowSystemUtilities::ScopedXLock lock;
+        if (XEventsQueued (display, QueuedAlready) == 0)
+            return;
+    }
     // The framework's own reader of the connection, as if its socket had data: it takes every event
     // queued and hands each to its window.
-    if (auto* display = frameworkDisplay())
-        juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd (
-            juce::X11Symbols::getInstance()->xConnectionNumber (display));
+    juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd (XConnectionNumber (display));
 }
 
 #else
 
 QueuedXEventDispatcher::QueuedXEventDispatcher() = default;
-
-void QueuedXEventDispatcher::timerCallback() {}
-
+QueuedXEventDispatcher::~QueuedXEventDispatcher() = default;
 void QueuedXEventDispatcher::handleAsyncUpdate() {}
 
 #endif

@@ -4,6 +4,11 @@
 
 #include "services/WindowStacking.h"
 
+#include <X11/Xlibint.h>
+
+#include <algorithm>
+#include <vector>
+
 #if JUCE_LINUX || JUCE_BSD
 
 namespace
@@ -28,18 +33,39 @@ Window nativeWindowOf (const juce::Component& component)
                : 0;
 }
 
-// The group's leader: a window that is never shown, made once on the connection, which takes it
-// along when it closes.
+// The group's leader: a window that is never shown, made once on a connection, which takes it
+// along when it closes. It is forgotten with that connection, so that one opened later, even at
+// the same address, gets a leader of its own rather than the name of a window that has gone.
+struct GroupLeader
+{
+    ::Display* display = nullptr;
+    Window window = 0;
+};
+
+GroupLeader& currentLeader()
+{
+    static GroupLeader leader;
+    return leader;
+}
+
+int forgetLeaderOf (::Display* closing, XExtCodes*)
+{
+    if (currentLeader().display == closing)
+        currentLeader() = {};
+    return 0;
+}
+
 Window groupLeader (::Display* display)
 {
-    static ::Display* madeOn = nullptr;
-    static Window leader = 0;
-    if (madeOn != display)
+    auto& leader = currentLeader();
+    if (leader.display != display)
     {
-        madeOn = display;
-        leader = XCreateSimpleWindow (display, DefaultRootWindow (display), 0, 0, 1, 1, 0, 0, 0);
+        leader = {display, XCreateSimpleWindow (display, DefaultRootWindow (display), 0, 0, 1, 1, 0, 0, 0)};
+        // Xlib tells the extensions of a connection when it closes; this one exists for that alone.
+        if (auto* codes = XAddExtension (display))
+            XESetCloseDisplay (display, codes->extension, forgetLeaderOf);
     }
-    return leader;
+    return leader.window;
 }
 
 void joinGroup (::Display* display, Window window)
@@ -117,6 +143,75 @@ private:
     // For as long as a window manager on a loaded machine may take to set itself up: a minute.
     int timesLeft = 600;
 };
+
+// The framework finds what lies under the mouse, the target of a drag among it, in its own order of
+// the windows on the desktop, in which a window clicked comes to the front. A window manager keeps
+// a tool above the window it serves, or above every window of the program, however often those
+// are clicked. So whenever one of the program's windows comes to the front, the tools kept above it
+// come to the front after it in the framework's order too (without a request to the window manager,
+// which has them there already), and a drop lands in the window the user sees.
+class FrontOrder final : private juce::ComponentListener
+{
+public:
+    static FrontOrder& get()
+    {
+        static FrontOrder order;
+        return order;
+    }
+
+    void watch (juce::Component& window)
+    {
+        if (!isWatched (window))
+        {
+            watched.push_back (&window);
+            window.addComponentListener (this);
+        }
+    }
+
+    void keepAbove (juce::Component& tool, const juce::Component* owner)
+    {
+        const auto* ownerWindow = owner != nullptr ? owner->getTopLevelComponent() : nullptr;
+        for (auto& kept : tools)
+            if (kept.tool == &tool)
+            {
+                kept.owner = const_cast<juce::Component*> (ownerWindow);
+                return;
+            }
+        tools.push_back ({&tool, const_cast<juce::Component*> (ownerWindow)});
+    }
+
+private:
+    struct Kept
+    {
+        juce::Component::SafePointer<juce::Component> tool, owner;
+    };
+
+    bool isWatched (const juce::Component& window)
+    {
+        prune();
+        return std::any_of (watched.begin(), watched.end(), [&] (auto& w) { return w == &window; });
+    }
+
+    void prune()
+    {
+        watched.erase (std::remove (watched.begin(), watched.end(), nullptr), watched.end());
+        tools.erase (std::remove_if (tools.begin(), tools.end(), [] (auto& k) { return k.tool == nullptr; }),
+                     tools.end());
+    }
+
+    void componentBroughtToFront (juce::Component& window) override
+    {
+        prune();
+        for (auto& kept : std::vector<Kept> (tools))
+            if (kept.tool != nullptr && kept.tool != &window && kept.tool->isShowing() &&
+                (kept.owner == nullptr || kept.owner == &window))
+                if (auto* peer = kept.tool->getPeer())
+                    peer->handleBroughtToFront();
+    }
+
+    std::vector<juce::Component::SafePointer<juce::Component>> watched;
+    std::vector<Kept> tools;
+};
 } // namespace
 
 void WindowStacking::joinProgram (juce::Component& window)
@@ -126,6 +221,7 @@ void WindowStacking::joinProgram (juce::Component& window)
     if (display == nullptr || native == 0)
         return;
 
+    FrontOrder::get().watch (window);
     const XLock lock;
     joinGroup (display, native);
 }
@@ -137,6 +233,7 @@ void WindowStacking::keepAbove (juce::Component& tool, const juce::Component* ow
     if (display == nullptr || native == 0)
         return;
 
+    FrontOrder::get().keepAbove (tool, owner);
     const XLock lock;
     joinGroup (display, native);
 

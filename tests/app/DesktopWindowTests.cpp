@@ -1,4 +1,6 @@
 #include "ApplicationTestFixture.h"
+#include "dialogs/SendMultiplePresetsWindow.h"
+#include "support/MouseDriver.h"
 
 // Last: Xlib's macros clash with names in the headers above.
 #include <X11/Xlib.h>
@@ -94,4 +96,54 @@ TEST_F (DesktopWindows, AMainWindowKeepsItsSizeWhenTheWindowManagerChangesIt)
         },
         3000));
     main->removeComponentListener (&watch);
+}
+
+// The window manager keeps Send Multiple Presets above the main windows. The framework looks for a
+// drop's target in its own order of windows, in which the main window just clicked to start the
+// drag is in front: a row the user sees over that main window must still take the drop.
+TEST_F (DesktopWindows, AnEditorDroppedOnARowOverItsMainWindowFillsThatSlot)
+{
+    start();
+    auto* main = window (0);
+    ASSERT_TRUE (rename (main, "Dropped"));
+    invoke (CommandIds::sendMultiplePresets);
+    auto* multiple = app->getSendMultiplePresetsWindow();
+    multiple->setTopLeftPosition (main->getScreenPosition() + juce::Point<int> (300, 200));
+    testing_support::pumpMessages (20);
+    auto* row = multiple->getPanel().getList()->getComponentForRowNumber (2);
+    ASSERT_NE (row, nullptr);
+
+    // Somewhere on the editor's own background, clear of the dialog.
+    auto* editor = main->getContentComponent();
+    juce::Point<int> from;
+    for (int y = 5; y < editor->getHeight() && from.isOrigin(); y += 5)
+        for (int x = 5; x < 250 && from.isOrigin(); x += 5)
+            if (editor->getComponentAt (x, y) == editor)
+                from = main->getLocalPoint (editor, juce::Point<int> (x, y));
+    ASSERT_FALSE (from.isOrigin());
+    const auto to = main->getLocalPoint (row, row->getLocalBounds().getCentre());
+
+    testing_support::MouseDriver mouse (*main);
+    mouse.press (from);
+    mouse.dragAlong (from, to, 12);
+    mouse.release (to);
+    EXPECT_TRUE (testing_support::MouseDriver::waitForDragPictures());
+    EXPECT_EQ (multiple->getSlotName (2).trimEnd(), "Dropped");
+}
+
+// Events that a round trip made outside the framework's own reading of the connection has moved
+// into Xlib's queue reach their windows although nothing more arrives on the connection: an Expose
+// left there would leave a closed window's picture on the screen.
+TEST_F (DesktopWindows, EventsReadDuringARoundTripReachTheirWindows)
+{
+    start();
+    auto* main = window (0);
+    testing_support::pumpMessages (20);
+    const auto moved = main->getScreenPosition() + juce::Point<int> (40, 30);
+    XMoveWindow (display, idOf (main), moved.x, moved.y);
+    XSync (display, False);
+    // A question to the server on the framework's connection takes the notice of the move in with
+    // its answer.
+    main->getPeer()->isFocused();
+    EXPECT_TRUE (testing_support::pumpUntil ([&] { return main->getScreenPosition() == moved; }, 2000));
 }

@@ -1,4 +1,5 @@
 #include "ProgramTest.h"
+#include "XCapture.h"
 #include "engine/VexoBEditorEngine.h"
 #include "model/VexoEditorPreset.h"
 #include "simulation/VirtualMidiPortSystem.h"
@@ -35,6 +36,7 @@ struct OwnDisplay
     {
         ::setenv ("DISPLAY", previous.toRawUTF8(), 1);
         server.kill();
+        server.waitForProcessToFinish (10000);
     }
 
     const juce::String previous = juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
@@ -71,6 +73,50 @@ TEST_F (Program, TheFirstWindowShowsAtItsSizeWhenAWindowManagerStartsWithTheProg
         EXPECT_TRUE (screen::waitUntil (
             [&] { return bounds().withZeroOrigin() == juce::Rectangle<int> (1176, 745); }, 30000))
             << "start " << start << ": the window is at " << bounds().toString();
+    }
+}
+
+// A window manager may start before the program, with it (as at a login), after it, or take over
+// from another while it runs. In every case its close button asks the program to close the window,
+// which asks about saving: a window without the close protocol would be closed by killing the
+// program, unsaved work and all.
+TEST_F (Program, TheWindowManagersCloseAsksToSaveWhicheverStartedFirst)
+{
+    for (const juce::String order : {"before", "together", "after", "replaced later"})
+    {
+        SCOPED_TRACE (order);
+        OwnDisplay display;
+        juce::ChildProcess windowManager, successor;
+        RunningProgram editor;
+        const auto takeOver = [] (juce::ChildProcess& process, const juce::String& command)
+        {
+            const auto before = xWindowManagerId();
+            return process.start (command, 0) &&
+                   screen::waitUntil ([&] { return xWindowManagerId() != before; }, 20000);
+        };
+        const juce::String title ("VexoB Editor Untitled 1");
+        ASSERT_TRUE (order != "before" || takeOver (windowManager, "openbox"));
+        ASSERT_TRUE (order == "before" || order == "after" || windowManager.start ("openbox", 0));
+        ASSERT_TRUE (editor.start() && screen::waitForWindow (title, 30000).isNotEmpty());
+        ASSERT_TRUE (order != "after" || takeOver (windowManager, "openbox"));
+        ASSERT_TRUE (order != "replaced later" ||
+                     (screen::waitUntil ([] { return xWindowManagerId() != 0; }, 20000) &&
+                      takeOver (successor, "openbox --replace")));
+
+        // Until the window manager has taken the window in, nobody hears the request; a user would
+        // press the button again.
+        EXPECT_TRUE (screen::waitUntil (
+            [&]
+            {
+                return askXWindowManagerToClose (screen::waitForWindow (title, 1000)) &&
+                       screen::waitForWindow ("Save Document", 1000).isNotEmpty();
+            },
+            30000));
+        EXPECT_TRUE (editor.isRunning());
+        EXPECT_TRUE (answerNoUntilTheProgramEnds (60000, &editor));
+        EXPECT_EQ (editor.waitForExit(), 0);
+        windowManager.kill();
+        successor.kill();
     }
 }
 

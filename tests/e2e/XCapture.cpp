@@ -8,6 +8,13 @@
 
 namespace
 {
+using DisplayPtr = std::unique_ptr<Display, int (*) (Display*)>;
+
+DisplayPtr openDisplay()
+{
+    return {XOpenDisplay (nullptr), XCloseDisplay};
+}
+
 // One colour channel of a pixel, whatever the display's depth, scaled to 8 bits.
 juce::uint8 channel (unsigned long pixel, unsigned long mask)
 {
@@ -23,7 +30,7 @@ juce::uint8 channel (unsigned long pixel, unsigned long mask)
 
 juce::Image captureXWindow (const juce::String& windowId)
 {
-    const std::unique_ptr<Display, int (*) (Display*)> display (XOpenDisplay (nullptr), XCloseDisplay);
+    const auto display = openDisplay();
     if (display == nullptr)
         return {};
 
@@ -66,4 +73,30 @@ juce::Image captureXWindow (const juce::String& windowId)
         }
     }
     return picture;
+}
+
+juce::uint64 xWindowManagerId()
+{
+    const auto display = openDisplay();
+    return display == nullptr
+               ? 0
+               : XGetSelectionOwner (display.get(), XInternAtom (display.get(), "WM_S0", False));
+}
+
+bool askXWindowManagerToClose (const juce::String& windowId)
+{
+    const auto display = openDisplay();
+    if (display == nullptr)
+        return false;
+    XEvent request{};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = (Window)windowId.getLargeIntValue();
+    request.xclient.message_type = XInternAtom (display.get(), "_NET_CLOSE_WINDOW", False);
+    request.xclient.format = 32;
+    request.xclient.data.l[0] = CurrentTime;
+    request.xclient.data.l[1] = 2; // from a pager or a tool acting for the user
+    const auto sent = XSendEvent (display.get(), DefaultRootWindow (display.get()), False,
+                                  SubstructureRedirectMask | SubstructureNotifyMask, &request);
+    XSync (display.get(), False);
+    return sent != 0;
 }
