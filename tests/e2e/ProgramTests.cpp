@@ -31,14 +31,10 @@ struct OwnDisplay
             number << c;
         ::setenv ("DISPLAY", (":" + number).toRawUTF8(), 1);
     }
-    ~OwnDisplay()
-    {
-        ::setenv ("DISPLAY", previous.toRawUTF8(), 1);
-        server.kill();
-    }
+    ~OwnDisplay() { ::setenv ("DISPLAY", previous.toRawUTF8(), 1); }
 
     const juce::String previous = juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
-    juce::ChildProcess server;
+    TestProcess server;
     juce::String number;
 };
 } // namespace
@@ -62,7 +58,7 @@ TEST_F (Program, TheFirstWindowShowsAtItsSizeWhenAWindowManagerStartsWithTheProg
     {
         OwnDisplay display;
         ASSERT_TRUE (display.number.isNotEmpty());
-        juce::ChildProcess windowManager;
+        TestProcess windowManager;
         RunningProgram startedWithIt;
         ASSERT_TRUE (windowManager.start ("openbox", 0) && startedWithIt.start());
 
