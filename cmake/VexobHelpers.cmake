@@ -58,9 +58,51 @@ function(vexob_library target folder)
     endif()
 endfunction()
 
+# vexob_add_binary_data(<target> HEADER_NAME <name.h> NAMESPACE <name> SOURCES <files...>)
+# The static library juce_add_binary_data makes (each file's bytes through juceaide), made again
+# only when a file or the list of files changes. JUCE's own function rewrites its list of inputs at
+# every configure, so every configure made the build embed every file again and relink every program
+# that links the data. The files may be outputs of the build itself.
+function(vexob_add_binary_data target)
+    cmake_parse_arguments(ARG "" "HEADER_NAME;NAMESPACE" "SOURCES" ${ARGN})
+    set(folder "${CMAKE_CURRENT_BINARY_DIR}/${target}_code")
+    set(generated "${folder}/${ARG_HEADER_NAME}")
+    set(inputs)
+    set(sources)
+    set(index 0)
+    foreach(source IN LISTS ARG_SOURCES)
+        get_filename_component(source "${source}" ABSOLUTE)
+        list(APPEND sources "${source}")
+        string(APPEND inputs "${source}\n")
+        math(EXPR index "${index} + 1")
+        # juceaide writes one source per file, numbered in the list's order.
+        list(APPEND generated "${folder}/BinaryData${index}.cpp")
+    endforeach()
+    set(input_list "${folder}/input_file_list")
+    file(WRITE "${input_list}.new" "${inputs}")
+    file(COPY_FILE "${input_list}.new" "${input_list}" ONLY_IF_DIFFERENT)
+    # juceaide leaves an output whose bytes did not change untouched, so that only what changed is
+    # compiled again; the stamp tells the build that the embedding is up to date.
+    set(stamp "${folder}/embedded.stamp")
+    add_custom_command(
+        OUTPUT "${stamp}"
+        BYPRODUCTS ${generated}
+        COMMAND juce::juceaide binarydata "${ARG_NAMESPACE}" "${ARG_HEADER_NAME}" "${folder}" "${input_list}"
+        COMMAND "${CMAKE_COMMAND}" -E touch "${stamp}"
+        DEPENDS "${input_list}" ${sources}
+        COMMENT "Embedding ${target}"
+        VERBATIM)
+    add_library(${target} STATIC ${generated} "${stamp}")
+    target_include_directories(${target} INTERFACE "${folder}")
+    target_compile_features(${target} PRIVATE cxx_std_17)
+    set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE TRUE)
+endfunction()
+
 # vexob_test_suite(<target> LABEL <label> [NO_GUI] FOLDERS <folders...> LINKS <libs...>)
-# One GoogleTest executable per layer; the tests are discovered when CTest runs. The tests of a
-# NO_GUI layer may not include JUCE's GUI modules either.
+# One GoogleTest executable per layer; the tests are listed when the executable is built (listing
+# needs no display). CTest then only reads the lists: listed as CTest started (PRE_TEST), they were
+# written again after every configure, and two CTest runs in one build folder wrote the same file
+# at once. The tests of a NO_GUI layer may not include JUCE's GUI modules either.
 function(vexob_test_suite target)
     cmake_parse_arguments(ARG "NO_GUI" "LABEL" "FOLDERS;LINKS" ${ARGN})
     set(sources)
@@ -78,7 +120,7 @@ function(vexob_test_suite target)
         target_include_directories(${target} BEFORE PRIVATE "${VEXOB_NO_GUI_INCLUDES}")
     endif()
     gtest_discover_tests(${target}
-        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_MODE POST_BUILD
         DISCOVERY_TIMEOUT 60
         PROPERTIES LABELS "${ARG_LABEL}" TIMEOUT 300)
 endfunction()

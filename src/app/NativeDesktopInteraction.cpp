@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
-NativeDesktopInteraction::NativeDesktopInteraction() = default;
+NativeDesktopInteraction::NativeDesktopInteraction (OpenerStart start)
+    : startOpener (start)
+{
+}
 
 NativeDesktopInteraction::~NativeDesktopInteraction()
 {
@@ -82,19 +85,25 @@ void NativeDesktopInteraction::chooseFileToOpenAsync (const juce::String& title,
         });
 }
 
+std::unique_ptr<juce::ChildProcess> NativeDesktopInteraction::startDesktopOpener (const juce::File& document)
+{
+    auto process = std::make_unique<juce::ChildProcess>();
+    if (!process->start (juce::StringArray{"xdg-open", document.getFullPathName()}, 0))
+        return nullptr;
+    return process;
+}
+
 void NativeDesktopInteraction::openWithSystem (const juce::File& document, std::function<void()> onRefused)
 {
-    std::unique_ptr<juce::ChildProcess> process;
 #if JUCE_LINUX || JUCE_BSD
     // The framework's own way hands the file to a shell that nobody waits for: a desktop without a
     // viewer fails unseen, and each try leaves dead children behind. The desktop's opener is run
     // here instead, and its answer waited for without holding up the message loop.
-    process = std::make_unique<juce::ChildProcess>();
-    if (!process->start (juce::StringArray{"xdg-open", document.getFullPathName()}, 0))
-        process = nullptr;
+    auto process = startOpener (document);
 #else
     if (document.startAsProcess())
         return;
+    std::unique_ptr<juce::ChildProcess> process;
 #endif
 
     // An opener that could not even start is reported from the timer too, like one that failed:

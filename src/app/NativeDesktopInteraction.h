@@ -16,7 +16,12 @@ class FileChooser;
 class NativeDesktopInteraction final : public DesktopInteraction, private juce::Timer
 {
 public:
-    NativeDesktopInteraction();
+    // Starts the desktop's opener on a document: null when it could not be started.
+    using OpenerStart = std::unique_ptr<juce::ChildProcess> (*) (const juce::File& document);
+    static std::unique_ptr<juce::ChildProcess> startDesktopOpener (const juce::File& document);
+
+    // Tests hand in an opener start of their own.
+    explicit NativeDesktopInteraction (OpenerStart startOpener = startDesktopOpener);
 
     // Closes any chooser still open, as when the program quits with one up.
     ~NativeDesktopInteraction() override;
@@ -43,6 +48,7 @@ private:
     // The desktop's openers still running, each waited for so that none is left behind as a dead
     // child, and those that could not start, until they are reported.
     std::vector<Opener> openers;
+    OpenerStart startOpener;
 
     // The choosers that return at once, each kept until it has answered.
     std::vector<std::shared_ptr<juce::FileChooser>> openChoosers;

@@ -33,9 +33,12 @@ QuitWake::~QuitWake()
 
 void QuitWake::wake()
 {
+    if (pipeEnds[1] < 0)
+        return;
+    // The pipe never blocks, and it refuses a byte only when it is full, that is when wakes are
+    // already waiting to be read: a byte lost here is harmless, so the result is not looked at.
     const char byte = 0;
-    if (pipeEnds[1] >= 0) [[maybe_unused]]
-        const auto written = ::write (pipeEnds[1], &byte, 1);
+    [[maybe_unused]] const auto lostOnlyWhenAWakeIsWaiting = ::write (pipeEnds[1], &byte, 1);
 }
 
 #else

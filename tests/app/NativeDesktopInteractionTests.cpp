@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <sys/resource.h>
 #include <sys/wait.h>
 
 namespace
@@ -60,30 +59,27 @@ TEST (NativeDesktopInteraction, AChooserThatReturnsAtOnceAnswersOnceOrGoesWithTh
 }
 
 #if JUCE_LINUX
-// Whether the desktop's opener is missing, finds no viewer, opens the file or cannot even start (no
-// file descriptor left), no child of the program is left behind once it has answered, and only a
-// failure is reported: later, never inside the call, and never to an empty callback.
+// Whether the desktop's opener is missing, finds no viewer, opens the file or cannot even start, no
+// child of the program is left behind once it has answered, and only a failure is reported: later,
+// never inside the call, and never to an empty callback.
 TEST (NativeDesktopInteraction, ADocumentTheDesktopCannotOpenIsReportedAndLeavesNoChild)
 {
     const auto openers = juce::File::createTempFile ("openers");
     const auto oldPath = juce::SystemStats::getEnvironmentVariable ("PATH", {});
     ASSERT_TRUE (openers.createDirectory() && setenv ("PATH", openers.getFullPathName().toRawUTF8(), 1) == 0);
 
-    NativeDesktopInteraction desktop;
-    for (const juce::String opener : {"", "exit 3", "exit 0", "no descriptors"})
+    const auto cannotStart = [] (const juce::File&) { return std::unique_ptr<juce::ChildProcess>(); };
+    for (const juce::String opener : {"", "exit 3", "exit 0", "cannot start"})
     {
+        NativeDesktopInteraction desktop (
+            opener == "cannot start" ? +cannotStart : NativeDesktopInteraction::startDesktopOpener);
         const auto script = openers.getChildFile ("xdg-open");
         ASSERT_TRUE (opener.isEmpty() ||
                      (script.replaceWithText ("#!/bin/sh\n" + opener, false, false, "\n") &&
                       script.setExecutePermission (true)));
         bool refused = false;
-        rlimit files{};
-        getrlimit (RLIMIT_NOFILE, &files);
-        const rlimit none{0, files.rlim_max};
-        setrlimit (RLIMIT_NOFILE, opener == "no descriptors" ? &none : &files);
         desktop.openWithSystem (openers, [&] { refused = true; });
         desktop.openWithSystem (openers, {});
-        setrlimit (RLIMIT_NOFILE, &files);
         EXPECT_FALSE (refused) << "heard inside the call: " << opener;
         siginfo_t child{}; // looked at without reaping it, which is the program's job
         EXPECT_TRUE (testing_support::pumpUntil (

@@ -32,15 +32,10 @@ struct OwnDisplay
             number << c;
         ::setenv ("DISPLAY", (":" + number).toRawUTF8(), 1);
     }
-    ~OwnDisplay()
-    {
-        ::setenv ("DISPLAY", previous.toRawUTF8(), 1);
-        server.kill();
-        server.waitForProcessToFinish (10000);
-    }
+    ~OwnDisplay() { ::setenv ("DISPLAY", previous.toRawUTF8(), 1); }
 
     const juce::String previous = juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
-    juce::ChildProcess server;
+    TestProcess server;
     juce::String number;
 };
 } // namespace
@@ -64,7 +59,7 @@ TEST_F (Program, TheFirstWindowShowsAtItsSizeWhenAWindowManagerStartsWithTheProg
     {
         OwnDisplay display;
         ASSERT_TRUE (display.number.isNotEmpty());
-        juce::ChildProcess windowManager;
+        TestProcess windowManager;
         RunningProgram startedWithIt;
         ASSERT_TRUE (windowManager.start ("openbox", 0) && startedWithIt.start());
 
@@ -86,9 +81,9 @@ TEST_F (Program, TheWindowManagersCloseAsksToSaveWhicheverStartedFirst)
     {
         SCOPED_TRACE (order);
         OwnDisplay display;
-        juce::ChildProcess windowManager, successor;
+        TestProcess windowManager, successor;
         RunningProgram editor;
-        const auto takeOver = [] (juce::ChildProcess& process, const juce::String& command)
+        const auto takeOver = [] (TestProcess& process, const juce::String& command)
         {
             const auto before = xWindowManagerId();
             return process.start (command, 0) &&
@@ -115,8 +110,6 @@ TEST_F (Program, TheWindowManagersCloseAsksToSaveWhicheverStartedFirst)
         EXPECT_TRUE (editor.isRunning());
         EXPECT_TRUE (answerNoUntilTheProgramEnds (60000, &editor));
         EXPECT_EQ (editor.waitForExit(), 0);
-        windowManager.kill();
-        successor.kill();
     }
 }
 

@@ -7,8 +7,7 @@
 
 RunningProgram::~RunningProgram()
 {
-    if (started && process.isRunning())
-        process.kill();
+    process.end();
     if (!started)
         return;
 

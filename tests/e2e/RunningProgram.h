@@ -1,6 +1,6 @@
 #pragma once
 
-#include <juce_core/juce_core.h>
+#include "TestProcess.h"
 
 // The built editor, started as its own process with the simulated device. Its windows are reached
 // through the functions in Screen.h. A failed assertion or a leak the program reports fails the
@@ -22,7 +22,7 @@ public:
     bool isRunning() const { return process.isRunning(); }
 
 private:
-    juce::ChildProcess process;
+    TestProcess process;
     juce::File errorOutput;
     bool started = false;
 };

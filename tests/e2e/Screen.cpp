@@ -1,5 +1,6 @@
 #include "Screen.h"
 
+#include "TestProcess.h"
 #include "XCapture.h"
 
 #include <cstring>
@@ -22,15 +23,12 @@ ToolResult xdotool (const juce::StringArray& arguments)
 
     // Its complaints about windows that have just gone are no news to a test, so only its standard
     // output is kept.
-    juce::ChildProcess child;
+    TestProcess child;
     if (!child.start (command, juce::ChildProcess::wantStdOut))
         return {};
     auto output = child.readAllProcessOutput();
     if (!child.waitForProcessToFinish (5000))
-    {
-        child.kill();
         return {};
-    }
     return {child.getExitCode() == 0, output};
 }
 
