@@ -25,11 +25,19 @@ struct OwnDisplay
 {
     OwnDisplay()
     {
-        // Xvfb picks a free number and writes it once it takes connections.
-        server.start ({"Xvfb", "-displayfd", "1", "-screen", "0", "1920x1200x24", "-nolisten", "tcp"},
-                      juce::ChildProcess::wantStdOut);
-        for (char c = 0; server.readProcessOutput (&c, 1) == 1 && c != '\n';)
-            number << c;
+        // Numbers of this test program's own: a server that another program's test has just ended
+        // still takes its socket away as it goes, from under a new server given the same number.
+        // Xvfb writes the number once it takes connections, and nothing if the number is taken.
+        static int next = 1000 + (int)(::getpid() % 1000) * 20;
+        for (int tries = 0; tries < 20 && number.isEmpty(); ++tries, ++next)
+        {
+            server.end();
+            server.start ({"Xvfb", ":" + juce::String (next), "-displayfd", "1", "-screen", "0", "1920x1200x24",
+                           "-nolisten", "tcp"},
+                          juce::ChildProcess::wantStdOut);
+            for (char c = 0; server.readProcessOutput (&c, 1) == 1 && c != '\n';)
+                number << c;
+        }
         ::setenv ("DISPLAY", (":" + number).toRawUTF8(), 1);
     }
     ~OwnDisplay() { ::setenv ("DISPLAY", previous.toRawUTF8(), 1); }
