@@ -101,7 +101,7 @@ TEST_F (SimulatedLink, NoPortGivesResultZeroAtOnce)
 TEST_F (SimulatedLink, SilentDeviceTimesOutOncePerEntry)
 {
     engine->setReplyTimeout (shortTimeoutMs);
-    engine->setLateAcknowledgementWait (shortTimeoutMs);
+    engine->setLateReplyWait (shortTimeoutMs);
     device->setSilent (true);
     EditorPreset::Ptr sent[] = {presetNamed ("a"), presetNamed ("b"), presetNamed ("c")};
     for (auto& preset : sent)
@@ -157,7 +157,7 @@ TEST_F (SimulatedLink, OneAcknowledgementLeavesTheNextSendItsOwnTimeOut)
 TEST_F (SimulatedLink, AfterATimeOutTheNextSendsOwnAcknowledgementCounts)
 {
     engine->setReplyTimeout (shortTimeoutMs);
-    engine->setLateAcknowledgementWait (shortTimeoutMs);
+    engine->setLateReplyWait (shortTimeoutMs);
     device->setSilent (true);
     engine->sendPreset (1, presetNamed ("lost"));
     engine->sendPreset (2, presetNamed ("next"));

@@ -32,7 +32,7 @@ protected:
     {
         device->setLink (SimulatedVexoBDevice::Link::wire, timeScale);
         engine->setReplyTimeout (scaledTimeoutMs);
-        engine->setLateAcknowledgementWait (scaledTimeoutMs / 3);
+        engine->setLateReplyWait (scaledTimeoutMs / 3);
     }
 
     // From the last sent on. All made first: making them between the sends would hold them up.
@@ -133,7 +133,7 @@ TEST_F (WirePace, LateAcknowledgementIsCountedForNoOtherSend)
     // 463 ms, against a time-out of 800 ms and a wait after it of 800 ms. The late one comes 80 ms
     // (0.2 s at the real pace) or 430 ms (1.07 s) after the time-out.
     engine->setReplyTimeout (800);
-    engine->setLateAcknowledgementWait (800);
+    engine->setLateReplyWait (800);
     for (const bool nextWaiting : {false, true})
     {
         SCOPED_TRACE (nextWaiting ? "next send waiting" : "sent again right after the time-out");
