@@ -10,11 +10,13 @@ double now()
 }
 } // namespace
 
-ReplyExchange::ReplyExchange (Hooks hooksToUse, juce::MultiTimer& timerToUse, int id, int roundTripBytes)
+ReplyExchange::ReplyExchange (Hooks hooksToUse, juce::MultiTimer& timerToUse, int id, int roundTripBytes,
+                              bool& linkFasterThanCable)
     : hooks (std::move (hooksToUse))
     , timer (timerToUse)
     , timerId (id)
     , cableRoundTripMs (roundTripBytes * 1000.0 / cableBytesPerSecond)
+    , fasterThanCable (linkFasterThanCable)
 {
 }
 
@@ -50,9 +52,8 @@ bool ReplyExchange::replyReceived (const juce::MidiMessage& reply, double receiv
     if (held)
     {
         // The device answers in order: the one held was the owed one, and this is the entry's own.
-        jassert (owed > 0);
         held.reset();
-        --owed;
+        owed = juce::jmax (0, owed - 1);
         answer (reply);
         return true;
     }
@@ -108,7 +109,7 @@ void ReplyExchange::portLost (bool repliesCanStillCome)
     if (held)
     {
         held.reset();
-        --owed;
+        owed = juce::jmax (0, owed - 1);
     }
     if (onItsWay)
     {

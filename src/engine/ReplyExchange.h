@@ -47,8 +47,9 @@ public:
     };
 
     // The timer's id is this exchange's own. The bytes are those a message and its reply take on
-    // the cable together.
-    ReplyExchange (Hooks hooks, juce::MultiTimer& timer, int timerId, int roundTripBytes);
+    // the cable together. What the link has shown of its speed is shared by the exchanges on it.
+    ReplyExchange (Hooks hooks, juce::MultiTimer& timer, int timerId, int roundTripBytes,
+                   bool& linkFasterThanCable);
 
     void setReplyTimeout (int milliseconds) { replyTimeoutMs = milliseconds; }
     void setLateReplyWait (int milliseconds) { lateReplyWaitMs = milliseconds; }
@@ -103,5 +104,5 @@ private:
     // follows, the one on its way's own if its time-out comes first.
     std::optional<juce::MidiMessage> held;
     // An own reply has come sooner than a cable could carry it, so time tells nothing here.
-    bool fasterThanCable = false;
+    bool& fasterThanCable;
 };

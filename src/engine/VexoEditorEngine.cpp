@@ -169,9 +169,11 @@ VexoEditorEngine::VexoEditorEngine (int numPresets, int sizeOfDump, MidiManager:
     , presetCount (numPresets)
     , dumpSize (sizeOfDump)
     , sends (std::make_unique<ReplyExchange> (hooksFor (true), *this, sendTimerId,
-                                              sizeOfDump + VexoSysEx::acknowledgementSize))
+                                              sizeOfDump + VexoSysEx::acknowledgementSize,
+                                              linkFasterThanCable))
     , requests (std::make_unique<ReplyExchange> (hooksFor (false), *this, requestTimerId,
-                                                 VexoSysEx::presetRequestSize + sizeOfDump))
+                                                 VexoSysEx::presetRequestSize + sizeOfDump,
+                                                 linkFasterThanCable))
     , incoming (std::make_unique<IncomingMessages> (*this))
 {
     setReplyTimeout (defaultReplyTimeoutMs);

@@ -15,28 +15,28 @@
 // outcome reaches the listeners as a result code, later, on the message thread, in the order the
 // outcomes happened.
 //
-// Sends and requests are two exchanges of one kind (ReplyExchange): a message goes out, one reply
-// is due within the reply time-out, and each message ends once, in order. A reply says nothing of
-// the message it answers (an acknowledgement carries nothing; a dump's slot byte is not compared)
-// and the device answers in order. A 5-pin cable carries 3,125 bytes a second, a dump takes 1.1 s
-// to cross it, and the port's buffer in front of it (4 KB on Linux) silently drops what a second
-// dump would overflow it with. Whatever the timing of the replies, each exchange keeps to these:
-// 1. One message at a time is on its way. In step, a reply is that message's own, and the next
-//    goes at once: a device faster than its cable keeps its speed.
-// 2. A message that ends without its reply (its time-out, or its output gone while an input stays)
-//    leaves that reply owed. For the late-reply wait after it nothing else goes out, and a reply
-//    then is the owed one: dropped.
-// 3. After the wait, while a reply is owed, one that comes sooner than the message on its way and
-//    its reply could cross a cable is held: a reply after it shows it was the owed one (dropped),
-//    the time-out shows it was the message's own (counted then). A reply counted for a message
-//    has therefore always come after that message could have left the port's buffer.
-// 4. A link that has answered in step sooner than a cable could is faster than one, and there time
-//    tells nothing: only the wait tells a late reply, and once it has passed nothing is owed.
-// 5. When the inputs go, no owed reply can come: it is forgotten, with what the link has shown.
+// Sends and requests are two exchanges of one kind (ReplyExchange): a message goes out and one
+// reply is due within the reply time-out. A reply says nothing of the message it answers (an
+// acknowledgement carries nothing; a dump's slot byte is not compared), but the device answers in
+// order, and over a 5-pin cable (3,125 bytes a second) no reply comes sooner than its message and
+// itself take to cross: 1.1 s for a dump. The port's buffer in front of the cable (4 KB on Linux)
+// silently drops what a second dump would overflow it with. Each exchange keeps to these rules,
+// whatever the timing of the replies:
+// 1. One message at a time is on its way. In step, a reply is its own and the next goes at once,
+//    so a device faster than its cable keeps its speed.
+// 2. A message that ends without its reply (its time-out; its output gone while an input stays)
+//    leaves that reply owed. Until it has come or the late-reply wait has passed, nothing more of
+//    its kind goes out, and a reply is the owed one: dropped.
+// 3. After the wait, a reply sooner than a cable allows for the message on its way is held: one
+//    after it shows it was the owed one (dropped), the time-out that it was the message's own.
+//    So on a cable no message goes out while the one before can still be in the port's buffer.
+// 4. Once a reply in step has come sooner than a cable allows, the link is faster than one (both
+//    exchanges share this): time tells nothing there, and what is owed is forgotten after the wait.
+// 5. When the inputs go, nothing owed can come: it is forgotten, with what the link has shown.
 //    When the device goes, what is on its way and everything waiting end with 0.
-// Still ambiguous: a late reply after the wait that comes no sooner than the message on its way
-// could have been answered is counted for it, a little early; that message's own reply then
-// arrives while the next is on its way and, being too soon for it, is dropped.
+// Still ambiguous: a late reply after the wait, no sooner than a cable allows, is counted for the
+// message on its way; that message's own reply then comes too soon for the next one, is held and
+// dropped, and the exchange is back in step.
 class VexoEditorEngine : public MidiManager::Listener,
                          public virtual juce::ReferenceCountedObject,
                          public virtual QueueASyncUpdater,
@@ -182,7 +182,9 @@ private:
     ListenerListType listeners;
     VexoGlobalSettings::Ptr globalSettings;
     bool settingsReported = false;
-    // The pending sends and requests; message thread only.
+    // The pending sends and requests, and what their replies have shown of the link; message
+    // thread only.
+    bool linkFasterThanCable = false;
     std::unique_ptr<ReplyExchange> sends, requests;
 
     std::unique_ptr<IncomingMessages> incoming;
