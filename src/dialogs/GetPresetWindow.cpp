@@ -159,9 +159,9 @@ void GetPresetWindow::endPass()
         panel->setButtonEnabled (true);
 }
 
-void GetPresetWindow::sendPresetResult (EditorPreset::Ptr, int result)
+void GetPresetWindow::sendPresetResult (EditorPreset::Ptr preset, int result)
 {
-    if (result == VexoEditorEngine::resultSuccess)
+    if (preset != nullptr && result == VexoEditorEngine::resultSuccess)
         requestAllPresets();
 }
 

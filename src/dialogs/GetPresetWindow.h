@@ -14,11 +14,10 @@
 // then 1 to 30, lists their names once all 31 have arrived, and opens any of them in a new main
 // window. The application makes it, keeps it while it is open and releases it when it is closed.
 //
-// The engine matches replies to requests in order only, and every window that reads from the
-// device shares it. A pass therefore moves on only for the result of its own request, and a dump
-// fills only the slot written in it, and only if the pass asked for that slot (SlotReadPass): a
-// reply still due to a window that was closed, or a late one to a request that timed out, never
-// fills a row.
+// Every window that reads from the device shares the engine, which matches replies to requests in
+// order. A pass therefore moves on only for the result of its own request, and a dump fills only
+// the slot written in it, and only if the pass asked for that slot (SlotReadPass): a reply still
+// due to a window that was closed, or one the device sent by itself, never fills a row.
 class GetPresetWindow : public juce::DocumentWindow,
                         public juce::ReferenceCountedObject,
                         public VexoEditorEngine::Listener,
@@ -45,8 +44,8 @@ public:
 
     void buttonClicked (juce::Button* button) override;
 
-    // A successful send may have changed a slot: read them all again (only heard while a pass runs
-    // and after one that failed).
+    // A preset sent may have changed a slot: read them all again (only heard while a pass runs and
+    // after one that failed). An acknowledgement that answers no send changes nothing.
     void sendPresetResult (EditorPreset::Ptr preset, int result) override;
     // The pass hears its results, with the request each ends, through requestEnded.
     void requestPresetResult (int) override {}

@@ -2,8 +2,6 @@
 
 #include "dialogs/DeviceSlots.h"
 
-#include <algorithm>
-
 SlotReadPass::SlotReadPass (VexoEditorEngine::Ptr engineToAsk)
     : engine (std::move (engineToAsk))
     , presets (DeviceSlots::count)
@@ -12,7 +10,7 @@ SlotReadPass::SlotReadPass (VexoEditorEngine::Ptr engineToAsk)
 
 void SlotReadPass::start()
 {
-    if (engine != nullptr && awaited == nullptr && numRequests == 0)
+    if (engine != nullptr && numRequests == 0)
         requestNext();
 }
 
@@ -29,22 +27,16 @@ SlotReadPass::Outcome SlotReadPass::handleResult (const EditorPreset::Ptr& prese
         return Outcome::failed;
     }
 
-    const auto answered = std::find (owed.begin(), owed.end(), slotInReply);
-    if (answered != owed.end())
+    if (juce::isPositiveAndBelow (slotInReply, numAsked) &&
+        presets[static_cast<size_t> (slotInReply)] == nullptr)
     {
-        // The device answers in the order it was asked: a slot asked before this one whose dump
-        // has not come never will. It is asked again below.
-        owed.erase (owed.begin(), answered + 1);
-        if (presets[static_cast<size_t> (slotInReply)] == nullptr)
-        {
-            presets[static_cast<size_t> (slotInReply)] = preset;
-            ++numRead;
-        }
+        presets[static_cast<size_t> (slotInReply)] = preset;
+        ++numRead;
     }
 
     if (isComplete())
         return Outcome::complete;
-    if (static_cast<int> (owed.size()) > maxUnanswered)
+    if (numRequests - numRead > maxUnanswered)
     {
         failure = result;
         return Outcome::failed;
@@ -59,30 +51,30 @@ juce::String SlotReadPass::getStatusText() const
     juce::String state;
     if (failure == VexoEditorEngine::resultNoPort)
         state = "No MIDI input";
-    else if (!owed.empty())
-        // The device answers in the order it is asked: the oldest slot owed is the one it failed.
-        state = failure >= 0 ? DeviceSlots::getSlotText (owed.front()) + " not read"
-                             : "Reading " + DeviceSlots::getSlotText (owed.back());
+    else if (failure >= 0)
+        // The device answers in the order it is asked: the first slot still empty is the one it failed.
+        state = DeviceSlots::getSlotText (firstEmptySlot()) + " not read";
+    else if (!isComplete())
+        state = "Reading " + DeviceSlots::getSlotText (lastAsked);
     return DeviceSlots::getProgressText (state, numRead, static_cast<int> (presets.size()), "read");
+}
+
+int SlotReadPass::firstEmptySlot() const
+{
+    int slot = DeviceSlots::ram;
+    while (slot < DeviceSlots::last && presets[static_cast<size_t> (slot)] != nullptr)
+        ++slot;
+    return slot;
 }
 
 void SlotReadPass::requestNext()
 {
-    int slot = -1;
-    for (int candidate = DeviceSlots::ram; candidate <= DeviceSlots::last && slot < 0; ++candidate)
-        if (presets[static_cast<size_t> (candidate)] == nullptr &&
-            std::find (owed.begin(), owed.end(), candidate) == owed.end())
-            slot = candidate;
-
-    // Every missing slot has been asked for, yet a dump is still due with no request of ours left
-    // in the engine to take it: only a further request gives it one.
-    if (slot < 0)
-        slot = owed.front();
-
-    owed.push_back (slot);
+    // Once every slot has been asked for, a dump is still due for each one empty, with no request
+    // of ours left in the engine to take it: only a further request gives it one.
+    lastAsked = numAsked < DeviceSlots::count ? numAsked++ : firstEmptySlot();
     ++numRequests;
 
     // A blank preset: a received dump replaces every byte of it.
     awaited = engine->createPreset();
-    engine->requestPreset (slot, awaited);
+    engine->requestPreset (lastAsked, awaited);
 }

@@ -2,6 +2,8 @@
 
 #include "engine/FactoryPreset.h"
 
+#include <vector>
+
 //==============================================================================
 // Messages cross from the MIDI input thread to the message thread here, in arrival order. Dumps
 // and settings are loaded only on the message thread, where the editors read the same values.
@@ -21,9 +23,9 @@ public:
     void handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& message) override
     {
         // Only System Exclusive messages concern the engine; the pads' notes and the clock do
-        // not need to cross threads.
+        // not need to cross threads. Each keeps the time it came, which tells how soon a reply was.
         if (message.isSysEx())
-            add (message);
+            add (message, juce::Time::getMillisecondCounterHiRes());
     }
 
     // Device notices come on the message thread; the engine's own handlers get them unchanged.
@@ -46,30 +48,36 @@ public:
         engine.outputDevicesReconnected (names);
     }
 
-    void add (const juce::MidiMessage& message)
+    void add (const juce::MidiMessage& message, double receivedMs)
     {
         {
             const juce::ScopedLock sl (lock);
-            messages.add (message);
+            messages.push_back ({message, receivedMs});
         }
         triggerAsyncUpdate();
     }
 
     void handleAsyncUpdate() override
     {
-        juce::Array<juce::MidiMessage> batch;
+        std::vector<Received> batch;
         {
             const juce::ScopedLock sl (lock);
-            batch.swapWith (messages);
+            batch.swap (messages);
         }
-        for (const auto& message : batch)
-            engine.processIncoming (message);
+        for (const auto& received : batch)
+            engine.processIncoming (received.message, received.ms);
     }
 
 private:
+    struct Received
+    {
+        juce::MidiMessage message;
+        double ms;
+    };
+
     VexoEditorEngine& engine;
     juce::CriticalSection lock;
-    juce::Array<juce::MidiMessage> messages;
+    std::vector<Received> messages;
 };
 
 //==============================================================================
@@ -160,8 +168,16 @@ VexoEditorEngine::VexoEditorEngine (int numPresets, int sizeOfDump, MidiManager:
     : midiManager (std::move (manager))
     , presetCount (numPresets)
     , dumpSize (sizeOfDump)
+    , sends (std::make_unique<ReplyExchange> (hooksFor (true), *this, sendTimerId,
+                                              sizeOfDump + VexoSysEx::acknowledgementSize,
+                                              linkFasterThanCable))
+    , requests (std::make_unique<ReplyExchange> (hooksFor (false), *this, requestTimerId,
+                                                 VexoSysEx::presetRequestSize + sizeOfDump,
+                                                 linkFasterThanCable))
     , incoming (std::make_unique<IncomingMessages> (*this))
 {
+    setReplyTimeout (defaultReplyTimeoutMs);
+    setLateReplyWait (defaultLateReplyWaitMs);
     if (midiManager != nullptr)
         midiManager->addListener (incoming.get());
 }
@@ -174,7 +190,6 @@ VexoEditorEngine::~VexoEditorEngine()
 
     stopTimer (sendTimerId);
     stopTimer (requestTimerId);
-    stopTimer (lateAcknowledgementTimerId);
     incoming.reset();
     cancelQueuedUpdates();
 }
@@ -206,19 +221,16 @@ juce::Array<juce::uint8> VexoEditorEngine::buildMessage (const EditorPreset& pre
     return VexoSysEx::buildMessage (getMessageModel(), preset.getDataSize(), kind, slot);
 }
 
-int VexoEditorEngine::getNumPendingSends() const
+void VexoEditorEngine::setReplyTimeout (int milliseconds)
 {
-    return sends.size();
+    for (auto* exchange : {sends.get(), requests.get()})
+        exchange->setReplyTimeout (juce::jmax (1, milliseconds));
 }
 
-int VexoEditorEngine::getNumPendingRequests() const
+void VexoEditorEngine::setLateReplyWait (int milliseconds)
 {
-    return requests.size();
-}
-
-EditorPreset::Ptr VexoEditorEngine::getSendOnItsWay() const
-{
-    return sends.getOnItsWay();
+    for (auto* exchange : {sends.get(), requests.get()})
+        exchange->setLateReplyWait (juce::jmax (1, milliseconds));
 }
 
 //==============================================================================
@@ -227,19 +239,15 @@ void VexoEditorEngine::sendPreset (int slot, EditorPreset::Ptr preset)
     if (preset == nullptr)
         return;
 
-    if (!portOpenFor (Exchange::send))
+    if (midiManager == nullptr || midiManager->getNumOpenOutputs() == 0)
     {
         // What is under way can no longer be acknowledged through this output: it ends now, with
         // the same report as the new send, oldest first.
-        if (auto dropped = takeOnItsWay (Exchange::send))
-            queueSendResult (dropped, resultNoPort);
-        endWaiting (Exchange::send, resultNoPort);
+        sends->portLost (midiManager != nullptr && midiManager->getNumOpenInputs() > 0);
         queueSendResult (preset, resultNoPort);
         return;
     }
-
-    sends.add (preset, slot);
-    startNext (Exchange::send);
+    sends->add (preset, slot);
 }
 
 void VexoEditorEngine::requestPreset (int slot, EditorPreset::Ptr preset)
@@ -247,121 +255,63 @@ void VexoEditorEngine::requestPreset (int slot, EditorPreset::Ptr preset)
     if (preset == nullptr)
         return;
 
-    if (!portOpenFor (Exchange::request))
+    if (midiManager == nullptr || midiManager->getNumOpenInputs() == 0)
     {
         queueRequestResult (preset, -1, resultNoPort);
         return;
     }
-
-    requests.add (preset, slot);
-    startNext (Exchange::request);
+    requests->add (preset, slot);
 }
 
-bool VexoEditorEngine::portOpenFor (Exchange exchange) const
+ReplyExchange::Hooks VexoEditorEngine::hooksFor (bool forSends)
 {
-    if (midiManager == nullptr)
-        return false;
-    return exchange == Exchange::send ? midiManager->getNumOpenOutputs() > 0
-                                      : midiManager->getNumOpenInputs() > 0;
-}
-
-void VexoEditorEngine::startNext (Exchange exchange)
-{
-    auto& pending = queueOf (exchange);
-    const auto next = pending.peekNext();
-    if (!next)
-        return;
-
-    if (!portOpenFor (exchange))
+    ReplyExchange::Hooks hooks;
+    hooks.portOpen = [this, forSends]
     {
-        // None of the waiting can go out: each ends now, none is sent later.
-        endWaiting (exchange, resultNoPort);
-        return;
-    }
-    if (exchange == Exchange::send && lateAckAwaited)
-        return;
-
-    const auto model = getMessageModel();
-    const auto message = VexoSysEx::toMidiMessage (
-        exchange == Exchange::send ? VexoSysEx::buildDump (model, *next->preset, next->slot)
-                                   : VexoSysEx::buildPresetRequest (model, next->slot));
-    pending.handOver();
-    midiManager->sendMessage (message);
-    startTimeout (timerIdOf (exchange), replyTimeoutMs);
-}
-
-EditorPreset::Ptr VexoEditorEngine::takeOnItsWay (Exchange exchange)
-{
-    stopTimer (timerIdOf (exchange));
-    return queueOf (exchange).takeOnItsWay();
-}
-
-void VexoEditorEngine::endWaiting (Exchange exchange, int result)
-{
-    for (auto& preset : queueOf (exchange).takeWaiting())
-        reportEnd (exchange, std::move (preset), result);
-}
-
-void VexoEditorEngine::reportEnd (Exchange exchange, EditorPreset::Ptr preset, int result)
-{
-    if (exchange == Exchange::send)
-        queueSendResult (std::move (preset), result);
-    else
-        queueRequestResult (std::move (preset), -1, result);
+        return midiManager != nullptr &&
+               (forSends ? midiManager->getNumOpenOutputs() : midiManager->getNumOpenInputs()) > 0;
+    };
+    hooks.send = [this, forSends] (const ReplyExchange::Entry& entry)
+    {
+        const auto model = getMessageModel();
+        midiManager->sendMessage (
+            VexoSysEx::toMidiMessage (forSends ? VexoSysEx::buildDump (model, *entry.preset, entry.slot)
+                                               : VexoSysEx::buildPresetRequest (model, entry.slot)));
+    };
+    hooks.answered = [this, forSends] (const ReplyExchange::Entry& entry, const juce::MidiMessage& reply)
+    {
+        if (forSends)
+            queueSendResult (entry.preset, resultSuccess);
+        else
+            loadDump (entry, reply);
+    };
+    hooks.ended = [this, forSends] (const ReplyExchange::Entry& entry, ReplyExchange::Ending ending)
+    {
+        const int result = ending == ReplyExchange::Ending::timedOut ? resultNoReply : resultNoPort;
+        if (forSends)
+            queueSendResult (entry.preset, result);
+        else
+            queueRequestResult (entry.preset, -1, result);
+    };
+    return hooks;
 }
 
 void VexoEditorEngine::devicesLost()
 {
-    for (const auto exchange : {Exchange::send, Exchange::request})
-    {
-        if (auto gone = takeOnItsWay (exchange))
-            reportEnd (exchange, std::move (gone), resultNoPort);
-        endWaiting (exchange, resultNoPort);
-    }
-}
-
-void VexoEditorEngine::startTimeout (int timerId, int milliseconds)
-{
-    deadlines[timerId] = juce::Time::getMillisecondCounter() + (juce::uint32)milliseconds;
-    startTimer (timerId, milliseconds);
+    // Replies can still come through an input that stays, for what is on its way too.
+    const bool inputStays = midiManager != nullptr && midiManager->getNumOpenInputs() > 0;
+    sends->portLost (inputStays);
+    requests->portLost (inputStays);
 }
 
 void VexoEditorEngine::timerCallback (int timerId)
 {
-    stopTimer (timerId);
-    if (timerId < sendTimerId || timerId > lateAcknowledgementTimerId)
-        return;
-
-    // The framework's timers count a new timer's time from the timer thread's last wake-up, so
-    // after the message thread has been busy one can expire early: each waits its whole time.
-    const auto remainingMs = (juce::int32) (deadlines[timerId] - juce::Time::getMillisecondCounter());
-    if (remainingMs > 0)
-    {
-        startTimer (timerId, remainingMs);
-        return;
-    }
-
     if (timerId == sendTimerId)
-    {
-        if (auto preset = takeOnItsWay (Exchange::send))
-        {
-            queueSendResult (preset, resultNoReply);
-            lateAckAwaited = true;
-            startTimeout (lateAcknowledgementTimerId, lateAckWaitMs);
-        }
-    }
+        sends->timerFired();
     else if (timerId == requestTimerId)
-    {
-        if (auto preset = takeOnItsWay (Exchange::request))
-            queueRequestResult (preset, -1, resultNoReply);
-        startNext (Exchange::request);
-        return;
-    }
+        requests->timerFired();
     else
-    {
-        lateAckAwaited = false;
-    }
-    startNext (Exchange::send);
+        stopTimer (timerId);
 }
 
 //==============================================================================
@@ -370,7 +320,7 @@ void VexoEditorEngine::handleIncomingMidiMessage (juce::MidiInput* source, const
     incoming->handleIncomingMidiMessage (source, message);
 }
 
-void VexoEditorEngine::processIncoming (const juce::MidiMessage& message)
+void VexoEditorEngine::processIncoming (const juce::MidiMessage& message, double receivedMs)
 {
     const auto* data = message.getRawData();
     const int size = message.getRawDataSize();
@@ -378,10 +328,12 @@ void VexoEditorEngine::processIncoming (const juce::MidiMessage& message)
     switch (VexoSysEx::classify (getMessageModel(), message))
     {
         case VexoSysEx::Kind::presetDump:
-            presetDumpReceived (data, size);
+            // A dump nobody awaits is dropped.
+            requests->replyReceived (message, receivedMs);
             break;
         case VexoSysEx::Kind::acknowledgement:
-            acknowledgementReceived();
+            if (!sends->replyReceived (message, receivedMs))
+                queueSendResult (nullptr, resultSuccess);
             break;
         case VexoSysEx::Kind::globalSettingReply:
             globalSettingReplyReceived (data, size);
@@ -391,28 +343,15 @@ void VexoEditorEngine::processIncoming (const juce::MidiMessage& message)
     }
 }
 
-void VexoEditorEngine::presetDumpReceived (const juce::uint8* data, int size)
+void VexoEditorEngine::loadDump (const ReplyExchange::Entry& request, const juce::MidiMessage& dump)
 {
-    auto preset = takeOnItsWay (Exchange::request);
-    if (preset == nullptr)
-        return;
-
-    // A refused dump still answers the oldest request: no other dump would ever be matched to it.
-    const bool loaded = preset->fromBytes (VexoSysEx::extractDataBlock (data, size, getDumpTrailer().size()));
+    // A refused dump still answers its request: no other dump would ever be matched to it.
+    const auto* data = dump.getRawData();
+    const int size = dump.getRawDataSize();
+    const bool loaded =
+        request.preset->fromBytes (VexoSysEx::extractDataBlock (data, size, getDumpTrailer().size()));
     const int slotInReply = size > VexoSysEx::slotOffset ? data[VexoSysEx::slotOffset] : -1;
-    queueRequestResult (preset, slotInReply, loaded ? resultSuccess : resultNoReply);
-    startNext (Exchange::request);
-}
-
-void VexoEditorEngine::acknowledgementReceived()
-{
-    // Nothing is on its way while a late acknowledgement is awaited: this is that one, and the
-    // send it answers has had its result.
-    if (std::exchange (lateAckAwaited, false))
-        stopTimer (lateAcknowledgementTimerId);
-    else
-        queueSendResult (takeOnItsWay (Exchange::send), resultSuccess);
-    startNext (Exchange::send);
+    queueRequestResult (request.preset, slotInReply, loaded ? resultSuccess : resultNoReply);
 }
 
 void VexoEditorEngine::globalSettingReplyReceived (const juce::uint8* data, int size)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/MidiManager.h"
-#include "engine/PacedQueue.h"
+#include "engine/ReplyExchange.h"
 #include "engine/VexoSysEx.h"
 #include "model/EditorPreset.h"
 #include "model/ListenerUpdater.h"
@@ -15,19 +15,28 @@
 // outcome reaches the listeners as a result code, later, on the message thread, in the order the
 // outcomes happened.
 //
-// Sends and requests wait in two queues, oldest first, and each queue puts one message on its way
-// at a time: the next preset dump goes out when the one before it has been acknowledged or has
-// timed out, the next request when the one before it has had its dump or has timed out. A
-// device's MIDI cable carries 3,125 bytes a second, so a dump takes 1.1 s to cross it, and the
-// output buffer in front of it (4 KB on Linux) silently drops what a burst would overflow it with.
-// Replies are matched first in, first out; the time-out of each message counts from when it is
-// handed to the port, so that every send and every request ends with exactly one result, in order.
-//
-// Acknowledgements carry nothing that says which dump they answer. After a send has timed out its
-// acknowledgement may still come, so the next dump waits until it has come, and is dropped, or
-// until the late-acknowledgement wait has passed: nothing is on its way meanwhile, so an
-// acknowledgement then can only be the late one, however fast or slow the device and its cable.
-// The wait costs time only after a failure.
+// Sends and requests are two exchanges of one kind (ReplyExchange): a message goes out and one
+// reply is due within the reply time-out. A reply says nothing of the message it answers (an
+// acknowledgement carries nothing; a dump's slot byte is not compared), but the device answers in
+// order, and over a 5-pin cable (3,125 bytes a second) no reply comes sooner than its message and
+// itself take to cross: 1.1 s for a dump. The port's buffer in front of the cable (4 KB on Linux)
+// silently drops what a second dump would overflow it with. Each exchange keeps to these rules,
+// whatever the timing of the replies:
+// 1. One message at a time is on its way. In step, a reply is its own and the next goes at once,
+//    so a device faster than its cable keeps its speed.
+// 2. A message that ends without its reply (its time-out; its output gone while an input stays)
+//    leaves that reply owed. Until it has come or the late-reply wait has passed, nothing more of
+//    its kind goes out, and a reply is the owed one: dropped.
+// 3. After the wait, a reply sooner than a cable allows for the message on its way is held: one
+//    after it shows it was the owed one (dropped), the time-out that it was the message's own.
+//    So on a cable no message goes out while the one before can still be in the port's buffer.
+// 4. Once a reply in step has come sooner than a cable allows, the link is faster than one (both
+//    exchanges share this): time tells nothing there, and what is owed is forgotten after the wait.
+// 5. When the inputs go, nothing owed can come: it is forgotten, with what the link has shown.
+//    When the device goes, what is on its way and everything waiting end with 0.
+// Still ambiguous: a late reply after the wait, no sooner than a cable allows, is counted for the
+// message on its way; that message's own reply then comes too soon for the next one, is held and
+// dropped, and the exchange is back in step.
 class VexoEditorEngine : public MidiManager::Listener,
                          public virtual juce::ReferenceCountedObject,
                          public virtual QueueASyncUpdater,
@@ -49,12 +58,11 @@ public:
     static constexpr int saveWritten = 1;
 
     static constexpr int defaultReplyTimeoutMs = 3000;
-    // How long after a send's time-out its acknowledgement is still awaited before the next dump
-    // goes out.
-    static constexpr int defaultLateAcknowledgementWaitMs = 2000;
+    // How long after a message has ended without its reply that reply is still awaited before the
+    // next message of its kind goes out.
+    static constexpr int defaultLateReplyWaitMs = 2000;
     static constexpr int sendTimerId = 1;
     static constexpr int requestTimerId = 2;
-    static constexpr int lateAcknowledgementTimerId = 3;
 
     class Listener
     {
@@ -88,7 +96,8 @@ public:
     // Message thread. Result 0 at once without an open output, else 2 on the acknowledgement or 1
     // when none comes in time. Without an output, the sends under way end too, with 0. When the
     // device goes, every send and request not ended yet ends at once with 0, oldest first; one
-    // still waiting for its turn when the output goes ends with 0, never sent.
+    // still waiting for its turn when the output goes ends with 0, never sent. An acknowledgement
+    // that answers no send reports 2 with no preset.
     void sendPreset (int slot, EditorPreset::Ptr preset);
     // Message thread. Result 0 at once without an open input, else 2 when a valid dump has been
     // loaded into the preset, or 1 when none comes in time or the dump is refused.
@@ -142,49 +151,24 @@ public:
     MidiManager::Ptr getMidiManager() const { return midiManager; }
 
     // Settings in the engine instead of fixed, so that tests need not wait seconds.
-    void setReplyTimeout (int milliseconds) { replyTimeoutMs = juce::jmax (1, milliseconds); }
-    int getReplyTimeout() const { return replyTimeoutMs; }
-    void setLateAcknowledgementWait (int milliseconds) { lateAckWaitMs = juce::jmax (1, milliseconds); }
+    void setReplyTimeout (int milliseconds);
+    void setLateReplyWait (int milliseconds);
 
     // Sends (requests) not ended yet: the one on its way and those waiting for their turn.
-    int getNumPendingSends() const;
-    int getNumPendingRequests() const;
-    // Message thread. The preset whose dump is on its way; null when none is.
-    EditorPreset::Ptr getSendOnItsWay() const;
+    int getNumPendingSends() const { return sends->size(); }
+    int getNumPendingRequests() const { return requests->size(); }
 
 private:
     class IncomingMessages;
     using ListenerListType = juce::ListenerList<Listener>;
 
-    enum class Exchange
-    {
-        send,
-        request
-    };
-
-    PacedQueue& queueOf (Exchange exchange) { return exchange == Exchange::send ? sends : requests; }
-    static int timerIdOf (Exchange exchange)
-    {
-        return exchange == Exchange::send ? sendTimerId : requestTimerId;
-    }
-    bool portOpenFor (Exchange exchange) const;
-    // Unless a message is on its way already or a late acknowledgement is awaited: hands the
-    // oldest waiting message to the port, or, without a port, ends every waiting one with 0.
-    void startNext (Exchange exchange);
-    // Ends the entry on its way and stops its time-out; null when none is on its way.
-    EditorPreset::Ptr takeOnItsWay (Exchange exchange);
-    // Ends every entry still waiting for its turn with the result, never sent.
-    void endWaiting (Exchange exchange, int result);
-    void reportEnd (Exchange exchange, EditorPreset::Ptr preset, int result);
-    // The device is gone: what is on its way will not be answered, and nothing waiting can reach it.
+    ReplyExchange::Hooks hooksFor (bool forSends);
+    // The device is gone, or part of it: nothing waiting can reach it.
     void devicesLost();
-    // A timer that expires only once the time has really passed (see timerCallback).
-    void startTimeout (int timerId, int milliseconds);
 
     // Message thread: the work for one message that arrived on the MIDI input thread.
-    void processIncoming (const juce::MidiMessage& message);
-    void presetDumpReceived (const juce::uint8* data, int size);
-    void acknowledgementReceived();
+    void processIncoming (const juce::MidiMessage& message, double receivedMs);
+    void loadDump (const ReplyExchange::Entry& request, const juce::MidiMessage& dump);
     void globalSettingReplyReceived (const juce::uint8* data, int size);
 
     void queueSendResult (EditorPreset::Ptr preset, int result);
@@ -198,16 +182,12 @@ private:
     ListenerListType listeners;
     VexoGlobalSettings::Ptr globalSettings;
     bool settingsReported = false;
-    // The pending sends and requests; message thread only.
-    PacedQueue sends, requests;
+    // The pending sends and requests, and what their replies have shown of the link; message
+    // thread only.
+    bool linkFasterThanCable = false;
+    std::unique_ptr<ReplyExchange> sends, requests;
 
     std::unique_ptr<IncomingMessages> incoming;
-    int replyTimeoutMs = defaultReplyTimeoutMs;
-    int lateAckWaitMs = defaultLateAcknowledgementWaitMs;
-    // From a send's time-out until its acknowledgement comes or the wait has passed.
-    bool lateAckAwaited = false;
-    // When each timer, by id, is due.
-    juce::uint32 deadlines[lateAcknowledgementTimerId + 1] = {};
 
     JUCE_DECLARE_NON_COPYABLE (VexoEditorEngine)
 };

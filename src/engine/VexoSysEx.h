@@ -20,6 +20,7 @@ struct VexoSysEx
     // F0, manufacturer, 0x00, product, kind, two length bytes, slot.
     static constexpr int dumpHeaderSize = 8;
     static constexpr int acknowledgementSize = 10;
+    static constexpr int presetRequestSize = 9;
     static constexpr int smallestSettingReplySize = 8;
     // Offsets in a whole message.
     static constexpr int kindOffset = 4;

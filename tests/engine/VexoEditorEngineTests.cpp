@@ -101,7 +101,7 @@ TEST_F (SimulatedLink, NoPortGivesResultZeroAtOnce)
 TEST_F (SimulatedLink, SilentDeviceTimesOutOncePerEntry)
 {
     engine->setReplyTimeout (shortTimeoutMs);
-    engine->setLateAcknowledgementWait (shortTimeoutMs);
+    engine->setLateReplyWait (shortTimeoutMs);
     device->setSilent (true);
     EditorPreset::Ptr sent[] = {presetNamed ("a"), presetNamed ("b"), presetNamed ("c")};
     for (auto& preset : sent)
@@ -152,12 +152,13 @@ TEST_F (SimulatedLink, OneAcknowledgementLeavesTheNextSendItsOwnTimeOut)
     EXPECT_EQ (results.sends[1].result, VexoEditorEngine::resultNoReply);
 }
 
-// A device much faster than its cable (over USB, say): after a send timed out with the next one
-// waiting, that one's own acknowledgement, however soon it comes, counts for it.
+// A device much faster than its cable (over USB, say), whose first send timed out: the next one's
+// own acknowledgement comes sooner than a cable allows, as a late one would, and still counts for
+// it once no other has followed by its time-out.
 TEST_F (SimulatedLink, AfterATimeOutTheNextSendsOwnAcknowledgementCounts)
 {
-    engine->setReplyTimeout (shortTimeoutMs);
-    engine->setLateAcknowledgementWait (shortTimeoutMs);
+    engine->setReplyTimeout (1000);
+    engine->setLateReplyWait (shortTimeoutMs);
     device->setSilent (true);
     engine->sendPreset (1, presetNamed ("lost"));
     engine->sendPreset (2, presetNamed ("next"));
@@ -166,6 +167,66 @@ TEST_F (SimulatedLink, AfterATimeOutTheNextSendsOwnAcknowledgementCounts)
     ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 2; }));
     EXPECT_EQ (results.sends[0].result, VexoEditorEngine::resultNoReply);
     EXPECT_EQ (results.sends[1].result, VexoEditorEngine::resultSuccess);
+}
+
+// A dump that comes 0.5 s after its request timed out is counted for no other request: the next
+// one goes once the late dump has come, and is filled from its own. The device has answered
+// sooner than a cable could, so only that wait tells the late dump.
+TEST_F (SimulatedLink, ALateDumpIsNotTakenForTheNextRequest)
+{
+    engine->requestPreset (0, newPreset());
+    ASSERT_TRUE (waitFor ([&] { return results.requests.size() == 1; }));
+    for (const int slot : {7, 8})
+        device->setSlotDump (
+            slot, juce::Array<juce::uint8> (dumpOf (presetNamed ("Slot" + juce::String (slot)), slot).data(),
+                                            3483));
+    engine->setReplyTimeout (1000);
+    device->setReplyDelay (1500);
+    engine->requestPreset (7, newPreset());
+    ASSERT_TRUE (waitFor ([&] { return results.requests.size() == 2; }));
+    device->setReplyDelay (0);
+    auto eight = newPreset();
+    engine->requestPreset (8, eight);
+    ASSERT_TRUE (waitFor ([&] { return results.requests.size() == 3; }));
+    EXPECT_EQ (results.requests, (std::vector<int>{2, 1, 2}));
+    EXPECT_EQ (nameOf (eight), "Slot8   ");
+}
+
+// The late-reply wait holds the next send back only while a late acknowledgement can come: not
+// once the device has gone (one that comes back has nothing to acknowledge), but when only the
+// output went while a dump was on its way, which the device may have stored.
+TEST_F (SimulatedLink, TheLateReplyWaitLastsWhileALateReplyCanCome)
+{
+    engine->setReplyTimeout (1000);
+    engine->setLateReplyWait (patientTimeoutMs);
+    device->setSilent (true);
+    engine->sendPreset (1, presetNamed ("lost"));
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 1; }));
+    device->unplug();
+    ASSERT_TRUE (waitFor ([&] { return manager->getNumOpenOutputs() == 0; }));
+    device->replug();
+    device->setSilent (false);
+    ASSERT_TRUE (
+        waitFor ([&] { return manager->getNumOpenInputs() == 1 && manager->getNumOpenOutputs() == 1; }));
+    engine->sendPreset (2, presetNamed ("back"));
+    EXPECT_EQ (device->getNumMessagesReceived(), 2) << "sent at once";
+
+    // Stored at once, acknowledged 1 s later; the output goes meanwhile. The next send waits for
+    // that acknowledgement, then for its own, which a device no longer listening never sends.
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 2; }));
+    device->setReplyDelay (1000);
+    engine->sendPreset (3, presetNamed ("stored"));
+    manager->closeAllOutputs();
+    engine->sendPreset (4, presetNamed ("no port"));
+    manager->openOutput (SimulatedVexoBDevice::getDefaultPortName());
+    device->setSilent (true);
+    engine->sendPreset (5, presetNamed ("unheard"));
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 5; }));
+    std::vector<int> ended;
+    for (const auto& send : results.sends)
+        ended.push_back (send.result);
+    EXPECT_EQ (ended, (std::vector<int>{1, 2, 0, 0, 1}));
+    EXPECT_EQ (device->getNumPresetsStored(), 2);
 }
 
 TEST_F (SimulatedLink, UnawaitedRepliesChangeNothing)

@@ -32,15 +32,15 @@ protected:
     {
         device->setLink (SimulatedVexoBDevice::Link::wire, timeScale);
         engine->setReplyTimeout (scaledTimeoutMs);
-        engine->setLateAcknowledgementWait (scaledTimeoutMs / 3);
+        engine->setLateReplyWait (scaledTimeoutMs / 3);
     }
 
     // From the last sent on. All made first: making them between the sends would hold them up.
-    void sendToSlots (int count)
+    void sendToSlots (int count, const juce::String& name = "Slot")
     {
         const int first = (int)sent.size();
         for (int slot = first; slot < count; ++slot)
-            sent.push_back (presetNamed ("Slot" + juce::String (slot)));
+            sent.push_back (presetNamed (name + juce::String (slot)));
         for (int slot = first; slot < count; ++slot)
             engine->sendPreset (slot, sent[(size_t)slot]);
     }
@@ -54,6 +54,14 @@ protected:
             EXPECT_EQ (results.sends[i].preset, sent[i]) << i;
             EXPECT_EQ (results.sends[i].result, i == 0 ? firstResult : laterResult) << i;
         }
+    }
+
+    // Each send from the one given on reported sent, nothing cut, and each stored byte for byte.
+    void expectStoredFrom (int first)
+    {
+        EXPECT_EQ (device->getNumBytesDropped(), 0);
+        for (int i = first; i < (int)sent.size(); ++i)
+            EXPECT_EQ (toVector (device->getSlotDump (i)), dumpOf (sent[(size_t)i], i)) << i;
     }
 
     std::vector<EditorPreset::Ptr> sent;
@@ -94,10 +102,8 @@ TEST_F (WirePace, ThirtyOneQueuedSendsAreAllStoredWithNothingDropped)
     const auto elapsed = now() - start;
 
     expectSendsEnded (31, ok, ok);
-    for (int i = 0; i < 31; ++i)
-        EXPECT_EQ (toVector (device->getSlotDump (i)), dumpOf (sent[(size_t)i], i)) << i;
+    expectStoredFrom (0);
     EXPECT_EQ (device->getNumPresetsStored(), 31);
-    EXPECT_EQ (device->getNumBytesDropped(), 0);
     EXPECT_GE (elapsed, 31 * (cableMs (3483 + 10) + SimulatedVexoBDevice::storingTimeMs * timeScale));
 }
 
@@ -125,34 +131,55 @@ TEST_F (WirePace, ThirtyOneQueuedRequestsReadEverySlotOnce)
 }
 
 // An acknowledgement that comes after its send timed out is counted for no other send, whether the
-// next one waited at the time-out or is sent right after it: else that one is reported before the
-// device has it, the next goes onto a busy cable and is cut, and results fall out of step.
+// next one waited at the time-out or is sent after it: else that one is reported before the device
+// has it, the next goes onto a busy cable and is cut, and results fall out of step.
 TEST_F (WirePace, LateAcknowledgementIsCountedForNoOtherSend)
 {
     // Slower, for room between the moments that matter: a dump and its acknowledgement take
-    // 463 ms, against a time-out of 800 ms and a wait after it of 800 ms. The late one comes 80 ms
-    // (0.2 s at the real pace) or 430 ms (1.07 s) after the time-out.
-    engine->setReplyTimeout (800);
-    engine->setLateAcknowledgementWait (800);
+    // 463 ms, against a time-out of 1000 ms and a wait after it of 1200 ms. The late one comes
+    // 600 ms after the time-out.
+    engine->setReplyTimeout (1000);
+    engine->setLateReplyWait (1200);
     for (const bool nextWaiting : {false, true})
     {
-        SCOPED_TRACE (nextWaiting ? "next send waiting" : "sent again right after the time-out");
+        SCOPED_TRACE (nextWaiting ? "next send waiting" : "sent again after the time-out");
         device->setLink (SimulatedVexoBDevice::Link::wire, 0.4);
         results.sends.clear();
         sent.clear();
-        device->setReplyDelay (800 - 463 + (nextWaiting ? 430 : 80));
-        sendToSlots (nextWaiting ? 3 : 1);
+        device->setReplyDelay (1000 - 463 + 600);
+        const juce::String name (nextWaiting ? "Wait" : "Again");
+        sendToSlots (nextWaiting ? 3 : 1, name);
         ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 1; }));
         device->setReplyDelay (0);
-        sendToSlots (3);
+        sendToSlots (3, name);
         ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 3 && device->isIdle(); }));
         testing_support::pumpMessages (200);
 
         expectSendsEnded (3, noReply, ok);
-        EXPECT_EQ (device->getNumBytesDropped(), 0);
-        for (int i = 1; i < 3; ++i)
-            EXPECT_EQ (toVector (device->getSlotDump (i)), dumpOf (sent[(size_t)i], i)) << i;
+        expectStoredFrom (1);
     }
+}
+
+// At the real pace, an acknowledgement late even for the wait comes while the next dump is on the
+// cable, too soon to be its own: it is dropped, so the third dump goes only once the second has been
+// acknowledged, nothing is cut, and every send reported sent is stored.
+TEST_F (WirePace, AnAcknowledgementLateEvenForTheWaitIsNotTheNextDumpsOwn)
+{
+    // A dump and its acknowledgement take 1,158 ms. The first send times out at 1.7 s, the wait
+    // ends 1 s later with the second dump handed over, and the late acknowledgement comes 0.6 s
+    // after that, 0.52 s before the second dump's own could.
+    device->setLink (SimulatedVexoBDevice::Link::wire, 1.0);
+    engine->setReplyTimeout (1700);
+    engine->setLateReplyWait (1000);
+    device->setReplyDelay (1700 + 1000 + 600 - 1158);
+    sendToSlots (3, "Late");
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 1; }));
+    device->setReplyDelay (0);
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 3 && device->isIdle(); }));
+    testing_support::pumpMessages (200);
+
+    expectSendsEnded (3, noReply, ok);
+    expectStoredFrom (1);
 }
 
 // Sends waiting behind the one on its way each end once, in order, after it, and none is sent:
