@@ -27,13 +27,15 @@ struct OwnDisplay
     {
         // Numbers of this test program's own: a server that another program's test has just ended
         // still takes its socket away as it goes, from under a new server given the same number.
-        // Xvfb writes the number once it takes connections, and nothing if the number is taken.
+        // Xvfb writes the number once it takes connections, and nothing if the number is taken. It
+        // must not start afresh whenever its last client leaves, as one of the test's own short
+        // looks at the screen may be: a program connecting then is turned away.
         static int next = 1000 + (int)(::getpid() % 1000) * 20;
         for (int tries = 0; tries < 20 && number.isEmpty(); ++tries, ++next)
         {
             server.end();
             server.start ({"Xvfb", ":" + juce::String (next), "-displayfd", "1", "-screen", "0", "1920x1200x24",
-                           "-nolisten", "tcp"},
+                           "-nolisten", "tcp", "-noreset"},
                           juce::ChildProcess::wantStdOut);
             for (char c = 0; server.readProcessOutput (&c, 1) == 1 && c != '\n';)
                 number << c;
