@@ -7,10 +7,7 @@
 #include <memory>
 #include <vector>
 
-namespace juce
-{
-class FileChooser;
-}
+class ChooserBox;
 
 // The desktop's own boxes and choosers (JUCE's where the platform has none).
 class NativeDesktopInteraction final : public DesktopInteraction, private juce::Timer
@@ -45,7 +42,7 @@ private:
     std::vector<Opener> openers;
 
     // The choosers that return at once, each kept until it has answered.
-    std::vector<std::shared_ptr<juce::FileChooser>> openChoosers;
+    std::vector<std::unique_ptr<ChooserBox>> openChoosers;
 
     JUCE_DECLARE_NON_COPYABLE (NativeDesktopInteraction)
 };

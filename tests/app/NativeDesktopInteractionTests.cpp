@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
 #include <cstdlib>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -16,6 +17,31 @@ int openModalBoxes()
 {
     return juce::ModalComponentManager::getInstance()->getNumModalComponents();
 }
+
+// Closes the chooser box that comes up as the window manager closes a window (its title-bar
+// button, Alt+F4: the framework's peer hears WM_DELETE_WINDOW). A box still up a second later is
+// ended with Escape's answer, so that a test of a modal chooser can end.
+struct WindowManagerClose final : private juce::Timer
+{
+    WindowManagerClose() { startTimer (20); }
+
+    void timerCallback() override
+    {
+        auto* box = juce::ModalComponentManager::getInstance()->getModalComponent (0);
+        if (box == nullptr || box->getPeer() == nullptr)
+            return;
+        if (ticksSinceClose++ == 0)
+            box->getPeer()->handleUserClosingWindow();
+        else if (ticksSinceClose > 50)
+        {
+            stayedUp = true;
+            box->exitModalState (0);
+        }
+    }
+
+    int ticksSinceClose = 0;
+    bool stayedUp = false;
+};
 } // namespace
 
 // The chooser that returns at once is the framework's own box where the desktop has none. It
@@ -57,6 +83,36 @@ TEST (NativeDesktopInteraction, AChooserThatReturnsAtOnceAnswersOnceOrGoesWithTh
     EXPECT_EQ (openModalBoxes(), 0) << "the chooser stayed open after the desktop went";
     testing_support::pumpMessages (10);
     EXPECT_EQ (answers, 1) << "a chooser closed by the program's end does not answer";
+}
+
+// A close from the window manager is the chooser's Cancel, for every chooser.
+TEST (NativeDesktopInteraction, AChooserClosedByTheWindowManagerIsCancelled)
+{
+    if (juce::FileChooser::isPlatformDialogAvailable())
+        GTEST_SKIP() << "the desktop's own chooser runs outside the program";
+
+    NativeDesktopInteraction desktop;
+    using Choose = std::function<juce::File()>;
+    for (const auto& [kind, choose] :
+         {std::pair<const char*, Choose>{"open",
+                                         [&] { return desktop.chooseFileToOpen ("Open", "*.vexob"); }},
+          {"save", [&] { return desktop.chooseFileToSave ("Select filename to save", "*.vexob"); }},
+          {"open at once", [&]
+           {
+               juce::File chosen ("/never/answered");
+               desktop.chooseFileToOpenAsync ("Open", "*.vexob",
+                                              [&] (const juce::File& file) { chosen = file; });
+               testing_support::pumpUntil ([&] { return chosen != juce::File ("/never/answered"); }, 2000);
+               return chosen;
+           }}})
+    {
+        WindowManagerClose close;
+        EXPECT_EQ (choose(), juce::File()) << kind;
+        EXPECT_FALSE (close.stayedUp) << kind;
+        EXPECT_GT (close.ticksSinceClose, 0) << kind << ": no box came up";
+        testing_support::pumpMessages (10);
+        EXPECT_EQ (openModalBoxes(), 0) << kind;
+    }
 }
 
 #if JUCE_LINUX
