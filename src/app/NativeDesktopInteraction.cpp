@@ -1,12 +1,17 @@
 #include "app/NativeDesktopInteraction.h"
 
 #include "app/ChooserBox.h"
+#include "widgets/MessageBoxLook.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <algorithm>
 
-NativeDesktopInteraction::NativeDesktopInteraction() = default;
+NativeDesktopInteraction::NativeDesktopInteraction()
+    : boxLook (std::make_unique<MessageBoxLook>())
+{
+    juce::LookAndFeel::setDefaultLookAndFeel (boxLook.get());
+}
 
 NativeDesktopInteraction::~NativeDesktopInteraction()
 {
@@ -15,6 +20,9 @@ NativeDesktopInteraction::~NativeDesktopInteraction()
 
     // A chooser that goes closes its box; it does not answer.
     openChoosers.clear();
+
+    if (&juce::LookAndFeel::getDefaultLookAndFeel() == boxLook.get())
+        juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
 }
 
 void NativeDesktopInteraction::showWarningAsync (const juce::String& title, const juce::String& text)

@@ -8,8 +8,10 @@
 #include <vector>
 
 class ChooserBox;
+class MessageBoxLook;
 
-// The desktop's own boxes and choosers (JUCE's where the platform has none).
+// The desktop's own boxes and choosers (JUCE's where the platform has none). While it lives, the
+// framework's message boxes are drawn in the program's look.
 class NativeDesktopInteraction final : public DesktopInteraction, private juce::Timer
 {
 public:
@@ -36,6 +38,9 @@ private:
 
     // Collects the openers that have finished and tells about those that failed.
     void timerCallback() override;
+
+    // First in, last out: the boxes below are drawn with it.
+    std::unique_ptr<MessageBoxLook> boxLook;
 
     // The desktop's openers still running, each waited for so that none is left behind as a dead
     // child, and those that could not start, until they are reported.

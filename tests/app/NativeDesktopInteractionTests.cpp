@@ -6,8 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <functional>
+#include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 
@@ -18,30 +19,54 @@ int openModalBoxes()
     return juce::ModalComponentManager::getInstance()->getNumModalComponents();
 }
 
-// Closes the chooser box that comes up as the window manager closes a window (its title-bar
-// button, Alt+F4: the framework's peer hears WM_DELETE_WINDOW). A box still up a second later is
-// ended with Escape's answer, so that a test of a modal chooser can end.
-struct WindowManagerClose final : private juce::Timer
+// Acts on the first modal box that comes up on the screen, on the message loop as a user would. A
+// box still up a second later is ended with Escape's answer, so that a test of a modal box can end.
+struct WhenABoxComesUp final : private juce::Timer
 {
-    WindowManagerClose() { startTimer (20); }
+    explicit WhenABoxComesUp (std::function<void (juce::Component&)> actOnBox)
+        : act (std::move (actOnBox))
+    {
+        startTimer (20);
+    }
 
     void timerCallback() override
     {
         auto* box = juce::ModalComponentManager::getInstance()->getModalComponent (0);
         if (box == nullptr || box->getPeer() == nullptr)
             return;
-        if (ticksSinceClose++ == 0)
-            box->getPeer()->handleUserClosingWindow();
-        else if (ticksSinceClose > 50)
+        if (ticksSinceUp++ == 0)
+            act (*box);
+        else if (ticksSinceUp > 50)
         {
             stayedUp = true;
             box->exitModalState (0);
         }
     }
 
-    int ticksSinceClose = 0;
+    std::function<void (juce::Component&)> act;
+    int ticksSinceUp = 0;
     bool stayedUp = false;
 };
+
+// The area of a box's icon: what differs from the box's background in the column left of its text,
+// above its buttons, leaving out the box's outline.
+juce::Rectangle<int> iconArea (juce::Component& box)
+{
+    const auto picture = box.createComponentSnapshot (box.getLocalBounds());
+    const auto background = box.findColour (juce::AlertWindow::backgroundColourId);
+    auto bottom = box.getHeight();
+    for (auto* child : box.getChildren())
+        if (dynamic_cast<juce::Button*> (child) != nullptr)
+            bottom = juce::jmin (bottom, child->getY());
+
+    juce::Rectangle<int> icon;
+    for (int y = 4; y < bottom; ++y)
+        for (int x = 4; x < 80; ++x)
+            if (std::abs (picture.getPixelAt (x, y).getBrightness() - background.getBrightness()) > 0.05f)
+                icon = icon.isEmpty() ? juce::Rectangle<int> (x, y, 1, 1)
+                                      : icon.getUnion (juce::Rectangle<int> (x, y, 1, 1));
+    return icon;
+}
 } // namespace
 
 // The chooser that returns at once is the framework's own box where the desktop has none. It
@@ -85,6 +110,33 @@ TEST (NativeDesktopInteraction, AChooserThatReturnsAtOnceAnswersOnceOrGoesWithTh
     EXPECT_EQ (answers, 1) << "a chooser closed by the program's end does not answer";
 }
 
+// The message boxes' icons stand whole inside the box, clear of its edges and of its text.
+TEST (NativeDesktopInteraction, AMessageBoxShowsItsIconWhole)
+{
+    NativeDesktopInteraction desktop;
+    for (const auto& [kind, show] :
+         {std::pair<const char*, std::function<void()>>{
+              "warning", [&] { desktop.showWarningAsync ("VexoB Editor", "No file."); }},
+          {"question", [&] { desktop.askYesNoCancel ("Save Document", "Save Preset: A"); }}})
+    {
+        juce::Rectangle<int> icon;
+        juce::Rectangle<int> inside;
+        WhenABoxComesUp look (
+            [&] (juce::Component& box)
+            {
+                icon = iconArea (box);
+                inside = box.getLocalBounds().reduced (5);
+                box.exitModalState (0);
+            });
+        show();
+        ASSERT_TRUE (
+            testing_support::pumpUntil ([&] { return look.ticksSinceUp > 0 && openModalBoxes() == 0; }))
+            << kind;
+        EXPECT_FALSE (icon.isEmpty()) << kind << ": no icon";
+        EXPECT_TRUE (inside.withWidth (75).contains (icon)) << kind << ": " << icon.toString();
+    }
+}
+
 // A close from the window manager is the chooser's Cancel, for every chooser.
 TEST (NativeDesktopInteraction, AChooserClosedByTheWindowManagerIsCancelled)
 {
@@ -106,10 +158,10 @@ TEST (NativeDesktopInteraction, AChooserClosedByTheWindowManagerIsCancelled)
                return chosen;
            }}})
     {
-        WindowManagerClose close;
+        WhenABoxComesUp close ([] (juce::Component& box) { box.getPeer()->handleUserClosingWindow(); });
         EXPECT_EQ (choose(), juce::File()) << kind;
         EXPECT_FALSE (close.stayedUp) << kind;
-        EXPECT_GT (close.ticksSinceClose, 0) << kind << ": no box came up";
+        EXPECT_GT (close.ticksSinceUp, 0) << kind << ": no box came up";
         testing_support::pumpMessages (10);
         EXPECT_EQ (openModalBoxes(), 0) << kind;
     }

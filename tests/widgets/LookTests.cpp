@@ -1,6 +1,7 @@
 #include "PixelProbe.h"
 #include "widgets/CustomLookForAuxiliaryWindows.h"
 #include "widgets/EditorFactories.h"
+#include "widgets/MessageBoxLook.h"
 #include "widgets/VexoEditorCustomLook.h"
 
 #include <gtest/gtest.h>
@@ -189,4 +190,41 @@ TEST (CustomLookForAuxiliaryWindows, DialogComboBoxesAreGreyOnDarkWithoutOutline
 
     EXPECT_EQ (CustomLookForAuxiliaryWindows::getScrollBarThickness(), 10);
     EXPECT_EQ (CustomLookForAuxiliaryWindows::getListBoxBackgroundColour(), juce::Colour (0xff000000));
+}
+
+// A path in a message box keeps its names whole and is broken only after a separator, whether it
+// fits on one line of the box or needs several, however narrow the box's own layout of its text.
+TEST (MessageBoxLook, APathInAMessageBreaksOnlyBetweenItsParts)
+{
+    MessageBoxLook look;
+    const juce::String guide ("VexoB Editor - User Guide - v1.0.pdf");
+    for (const auto& folder :
+         {juce::String ("/opt/VexoB Editor/Resources/"),
+          "/home/someone/" + juce::String::repeatedString ("Music Projects Of Many Years/", 12)})
+    {
+        const auto path = folder + guide;
+        const std::unique_ptr<juce::AlertWindow> box (
+            look.createAlertWindow ("VexoB Editor", "Unable to find user guide.\n" + path, "OK", {}, {},
+                                    juce::MessageBoxIconType::NoIcon, 1, nullptr));
+        const auto shown = box->getDescription().fromFirstOccurrenceOf ("VexoB Editor. ", false, false);
+
+        juce::AttributedString text;
+        text.append (shown, look.getAlertWindowMessageFont());
+        juce::TextLayout layout;
+        layout.createLayout (text, 300.0f);
+        juce::StringArray lines;
+        for (auto& line : layout)
+        {
+            lines.add (shown.substring (line.stringRange.getStart(), line.stringRange.getEnd()).trimEnd());
+            EXPECT_LE (line.getLineBoundsX().getLength(), (float)box->getWidth() - 40.0f) << lines.size();
+        }
+
+        ASSERT_GE (lines.size(), 2) << shown;
+        EXPECT_EQ (lines[0], "Unable to find user guide.");
+        EXPECT_EQ (lines.size() > 2, folder.length() > 100) << shown;
+        for (int i = 1; i < lines.size() - 1; ++i)
+            EXPECT_TRUE (lines[i].endsWithChar ('/')) << lines[i];
+        lines.remove (0);
+        EXPECT_EQ (lines.joinIntoString ({}).replace (juce::CharPointer_UTF8 ("\xc2\xa0"), " "), path);
+    }
 }
