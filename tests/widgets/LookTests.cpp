@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using pixel_probe::blankImage;
 using pixel_probe::near;
 
@@ -175,6 +177,36 @@ TEST (CustomLookForAuxiliaryWindows, ComboBoxArrowHangsFromTheMiddleLine)
         // No outline.
         EXPECT_TRUE (near (image.getPixelAt (50, 0), juce::Colours::red));
         EXPECT_TRUE (near (image.getPixelAt (50, height - 1), juce::Colours::red));
+    }
+}
+
+// The longest choices of the Auto Populate tool's low boxes, and a dialog's box, keep a clear gap
+// between their last letter and the arrow.
+TEST (CustomLookForAuxiliaryWindows, AComboBoxsTextKeepsClearOfItsArrow)
+{
+    CustomLookForAuxiliaryWindows look;
+    for (const auto& [width, height, text] : {std::tuple<int, int, const char*>{100, 18, "MOMENTARY"},
+                                              {100, 18, "CHROMATIC"},
+                                              {100, 18, "DESCENDING"},
+                                              {85, 20, "MOMENTARY"}})
+    {
+        juce::ComboBox box;
+        styleAuxiliaryComboBox (box);
+        box.setLookAndFeel (&look);
+        box.addItem (text, 1);
+        box.setSelectedId (1, juce::dontSendNotification);
+        box.setSize (width, height);
+        const auto image = box.createComponentSnapshot (box.getLocalBounds());
+        box.setLookAndFeel (nullptr);
+
+        const auto arrowLeft = width - 15;
+        int lastLetterColumn = 0;
+        for (int x = 0; x < arrowLeft; ++x)
+            for (int y = 0; y < height; ++y)
+                if (pixel_probe::luminance (image.getPixelAt (x, y)) > 80.0f)
+                    lastLetterColumn = x;
+        EXPECT_GT (lastLetterColumn, width / 2) << text;
+        EXPECT_GE (arrowLeft - lastLetterColumn - 1, 7) << text << " in " << width << " x " << height;
     }
 }
 
