@@ -227,7 +227,13 @@ bool chooseMenuItem (const juce::String& title, int menuIndex, int itemIndex,
     return waitUntil (
         [&]
         {
-            if (!click (title, {20, 12}))
+            // Onto the bar from below, as a hand comes to it. Under a window manager a bar whose menu
+            // went as another of the program's windows took the focus may still count that menu as
+            // open: it ignores a click then, and opens a menu only as the pointer comes over it.
+            const auto id = waitForWindow (title);
+            if (id.isEmpty() ||
+                !xdotool ({"mousemove", "--window", id, "--sync", "20", "60", "sleep", "0.2"}).succeeded ||
+                !click (title, {20, 12}))
                 return false;
             juce::Thread::sleep (400);
             return pressKeysInFocus (keys.joinIntoString (" ")) && waitUntil (effect, 3000);
