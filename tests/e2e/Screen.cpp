@@ -227,9 +227,8 @@ bool chooseMenuItem (const juce::String& title, int menuIndex, int itemIndex,
     return waitUntil (
         [&]
         {
-            // Onto the bar from below, as a hand comes to it. Under a window manager a bar whose menu
-            // went as another of the program's windows took the focus may still count that menu as
-            // open: it ignores a click then, and opens a menu only as the pointer comes over it.
+            // Onto the bar from below: under a window manager a bar whose menu went as a window took the
+            // focus may count it as open, ignore a click and open a menu only as the pointer comes over.
             const auto id = waitForWindow (title);
             if (id.isEmpty() ||
                 !xdotool ({"mousemove", "--window", id, "--sync", "20", "60", "sleep", "0.2"}).succeeded ||
