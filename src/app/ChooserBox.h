@@ -7,10 +7,10 @@
 
 // One file chooser for the program: the desktop's own where it has one, else the framework's box.
 // The framework's juce::FileChooser builds that box itself, and its box does not answer a close
-// from the window manager (its title-bar button, Alt+F4): the framework hands that close to
-// Component::userTriedToCloseWindow, which the box leaves as it is, an assertion and nothing
-// more, so the box stayed up until Escape. The box here is built by this class, from the same
-// framework parts, and takes such a close as its Cancel.
+// from the window manager (Alt+F4, or the close button of a frame it gives the box): the framework
+// hands that close to Component::userTriedToCloseWindow, which the box leaves as it is, an
+// assertion and nothing more, so the box stayed up until Escape. The box here is built by this
+// class, from the same framework parts, and takes such a close as its Cancel.
 class ChooserBox final
 {
 public:

@@ -39,7 +39,7 @@ private:
     // Collects the openers that have finished and tells about those that failed.
     void timerCallback() override;
 
-    // First in, last out: the boxes below are drawn with it.
+    // Declared first so that it goes last, after the choosers below whose boxes are drawn with it.
     std::unique_ptr<MessageBoxLook> boxLook;
 
     // The desktop's openers still running, each waited for so that none is left behind as a dead
