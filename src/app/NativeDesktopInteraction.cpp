@@ -1,12 +1,17 @@
 #include "app/NativeDesktopInteraction.h"
 
+#include "app/ChooserBox.h"
+#include "widgets/MessageBoxLook.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <algorithm>
 
 NativeDesktopInteraction::NativeDesktopInteraction (OpenerStart start)
-    : startOpener (start)
+    : boxLook (std::make_unique<MessageBoxLook>())
+    , startOpener (start)
 {
+    juce::LookAndFeel::setDefaultLookAndFeel (boxLook.get());
 }
 
 NativeDesktopInteraction::~NativeDesktopInteraction()
@@ -16,6 +21,9 @@ NativeDesktopInteraction::~NativeDesktopInteraction()
 
     // A chooser that goes closes its box; it does not answer.
     openChoosers.clear();
+
+    if (&juce::LookAndFeel::getDefaultLookAndFeel() == boxLook.get())
+        juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
 }
 
 void NativeDesktopInteraction::showWarningAsync (const juce::String& title, const juce::String& text)
@@ -44,39 +52,34 @@ DesktopInteraction::SaveAnswer NativeDesktopInteraction::askYesNoCancel (const j
 
 juce::File NativeDesktopInteraction::chooseFileToOpen (const juce::String& title, const juce::String& pattern)
 {
-    juce::FileChooser chooser (title, {}, pattern);
-    return chooser.browseForFileToOpen() ? chooser.getResult() : juce::File();
+    return ChooserBox (title, pattern, ChooserBox::Purpose::open).choose();
 }
 
 juce::File NativeDesktopInteraction::chooseFileToSave (const juce::String& title, const juce::String& pattern)
 {
-    juce::FileChooser chooser (title, {}, pattern);
-    return chooser.browseForFileToSave (true) ? chooser.getResult() : juce::File();
+    return ChooserBox (title, pattern, ChooserBox::Purpose::save).choose();
 }
 
 void NativeDesktopInteraction::chooseFileToOpenAsync (const juce::String& title, const juce::String& pattern,
                                                       std::function<void (const juce::File&)> onChosen)
 {
-    auto chooser = std::make_shared<juce::FileChooser> (title, juce::File(), pattern);
-    openChoosers.push_back (chooser);
+    auto chooser = std::make_unique<ChooserBox> (title, pattern, ChooserBox::Purpose::open);
+    auto& launched = *chooser;
+    openChoosers.push_back (std::move (chooser));
 
     // Held here rather than by its own callback: one still open when the program quits must go
-    // with this object, while the framework is still there. Left to the framework's shut-down,
-    // the framework's own chooser box is freed as if it stood alone, though it is part of the
-    // chooser, and the program crashes on the way out.
-    chooser->launchAsync (
-        juce::FileBrowserComponent::openMode | juce::FileBrowserComponent::canSelectFiles,
-        [this, answering = chooser.get(), onChosen = std::move (onChosen)] (const juce::FileChooser& answered)
+    // with this object, while the framework is still there.
+    launched.launch (
+        [this, answering = &launched, onChosen = std::move (onChosen)] (const juce::File& file)
         {
-            const auto file = answered.getResult();
-
             // Let go once the chooser has returned from this call.
             const auto found =
                 std::find_if (openChoosers.begin(), openChoosers.end(),
                               [answering] (const auto& held) { return held.get() == answering; });
             if (found != openChoosers.end())
             {
-                juce::MessageManager::callAsync ([done = std::move (*found)] {});
+                juce::MessageManager::callAsync (
+                    [done = std::shared_ptr<ChooserBox> (std::move (*found))] {});
                 openChoosers.erase (found);
             }
 

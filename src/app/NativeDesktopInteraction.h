@@ -7,12 +7,11 @@
 #include <memory>
 #include <vector>
 
-namespace juce
-{
-class FileChooser;
-}
+class ChooserBox;
+class MessageBoxLook;
 
-// The desktop's own boxes and choosers (JUCE's where the platform has none).
+// The desktop's own boxes and choosers (JUCE's where the platform has none). While it lives, the
+// framework's message boxes are drawn in the program's look.
 class NativeDesktopInteraction final : public DesktopInteraction, private juce::Timer
 {
 public:
@@ -45,13 +44,16 @@ private:
     // Collects the openers that have finished and tells about those that failed.
     void timerCallback() override;
 
+    // Declared first so that it goes last, after the choosers below whose boxes are drawn with it.
+    std::unique_ptr<MessageBoxLook> boxLook;
+
     // The desktop's openers still running, each waited for so that none is left behind as a dead
     // child, and those that could not start, until they are reported.
     std::vector<Opener> openers;
     OpenerStart startOpener;
 
     // The choosers that return at once, each kept until it has answered.
-    std::vector<std::shared_ptr<juce::FileChooser>> openChoosers;
+    std::vector<std::unique_ptr<ChooserBox>> openChoosers;
 
     JUCE_DECLARE_NON_COPYABLE (NativeDesktopInteraction)
 };

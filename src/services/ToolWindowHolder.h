@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/WindowPlacement.h"
 #include "services/WindowStacking.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -82,6 +83,7 @@ public:
             WindowStacking::keepAbove (*window, over);
         else
             WindowStacking::joinProgram (*window);
+        placement.keepWhereAsked (*window);
         window->setVisible (true);
         window->toFront (true);
     }
@@ -120,6 +122,7 @@ private:
     }
 
     Ptr window;
+    WindowPlacement placement;
 
     JUCE_DECLARE_NON_COPYABLE (ToolWindowHolder)
 };

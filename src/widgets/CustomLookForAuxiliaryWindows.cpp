@@ -6,6 +6,17 @@ constexpr int scrollBarThickness = 10;
 constexpr float scrollBarCorner = 6.0f;
 constexpr float comboBoxCorner = 2.0f;
 
+// The arrow is 10 wide and ends 5 from the right edge; the text keeps 7 from it.
+constexpr int arrowWidth = 10;
+constexpr int arrowToEdge = 5;
+constexpr int textToArrow = 7;
+constexpr int textToEdge = 4;
+
+int arrowLeft (int boxWidth)
+{
+    return boxWidth - arrowToEdge - arrowWidth;
+}
+
 const juce::Colour dialogComboText (212, 212, 212);
 const juce::Colour dialogComboBackground (28, 28, 28);
 } // namespace
@@ -47,11 +58,20 @@ void CustomLookForAuxiliaryWindows::drawComboBox (juce::Graphics& g, int width, 
 
     const int middle = height / 2;
     juce::Path arrow;
-    arrow.addTriangle ((float)(width - 10), (float)(middle + 4), (float)(width - 5), (float)middle,
-                       (float)(width - 15), (float)middle);
+    const auto left = (float)arrowLeft (width);
+    arrow.addTriangle (left + (float)arrowWidth / 2.0f, (float)(middle + 4), left + (float)arrowWidth,
+                       (float)middle, left, (float)middle);
 
     g.setColour (box.findColour (juce::ComboBox::arrowColourId));
     g.fillPath (arrow);
+}
+
+void CustomLookForAuxiliaryWindows::positionComboBoxText (juce::ComboBox& box, juce::Label& label)
+{
+    // The label's own borders are the text's gaps: the left one from the label's left edge at 1.
+    label.setBorderSize ({1, textToEdge - 1, 1, 0});
+    label.setBounds (1, 1, juce::jmax (0, arrowLeft (box.getWidth()) - textToArrow - 1), box.getHeight() - 2);
+    label.setFont (getComboBoxFont (box));
 }
 
 void styleAuxiliaryComboBox (juce::ComboBox& box)

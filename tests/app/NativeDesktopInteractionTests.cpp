@@ -1,5 +1,6 @@
 #include "app/NativeDesktopInteraction.h"
 #include "support/MessageLoop.h"
+#include "widgets/MessageBoxLook.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -15,6 +16,27 @@ int openModalBoxes()
 {
     return juce::ModalComponentManager::getInstance()->getNumModalComponents();
 }
+
+// Closes the first modal box to come up as the window manager does (its close button: the peer hears
+// WM_DELETE_WINDOW); one still up a second later is ended with Escape's answer, so that the test ends.
+struct WindowManagerClose final : private juce::Timer
+{
+    WindowManagerClose() { startTimer (20); }
+
+    void timerCallback() override
+    {
+        auto* box = juce::Component::getCurrentlyModalComponent();
+        if (box == nullptr || box->getPeer() == nullptr)
+            return;
+        if (ticks++ == 0)
+            box->getPeer()->handleUserClosingWindow();
+        else if (ticks > 50)
+            box->exitModalState (0);
+    }
+
+    int ticks = 0; // 1 once a box has come up and gone at its close
+};
+
 } // namespace
 
 // The chooser that returns at once is the framework's own box where the desktop has none. It
@@ -56,6 +78,40 @@ TEST (NativeDesktopInteraction, AChooserThatReturnsAtOnceAnswersOnceOrGoesWithTh
     EXPECT_EQ (openModalBoxes(), 0) << "the chooser stayed open after the desktop went";
     testing_support::pumpMessages (10);
     EXPECT_EQ (answers, 1) << "a chooser closed by the program's end does not answer";
+}
+
+// The desktop's message boxes are drawn in the program's look, while the desktop lives.
+TEST (NativeDesktopInteraction, MessageBoxesTakeTheProgramsLook)
+{
+    auto desktop = std::make_unique<NativeDesktopInteraction>();
+    EXPECT_NE (dynamic_cast<MessageBoxLook*> (&juce::LookAndFeel::getDefaultLookAndFeel()), nullptr);
+    desktop.reset();
+    EXPECT_EQ (dynamic_cast<MessageBoxLook*> (&juce::LookAndFeel::getDefaultLookAndFeel()), nullptr);
+}
+
+// A close from the window manager is the chooser's Cancel, for every chooser.
+TEST (NativeDesktopInteraction, AChooserClosedByTheWindowManagerIsCancelled)
+{
+    if (juce::FileChooser::isPlatformDialogAvailable())
+        GTEST_SKIP() << "the desktop's own chooser runs outside the program";
+
+    NativeDesktopInteraction desktop;
+    const auto openAtOnce = [&]
+    {
+        juce::File chosen ("/"); // until it answers
+        desktop.chooseFileToOpenAsync ("Open", "*.vexob", [&] (const juce::File& file) { chosen = file; });
+        testing_support::pumpUntil ([&] { return chosen != juce::File ("/"); }, 2000);
+        return chosen;
+    };
+    for (const auto& [kind, choose] :
+         {std::pair<const char*, std::function<juce::File()>>{
+              "save", [&] { return desktop.chooseFileToSave ("Save", "*.vexob"); }},
+          {"open at once", openAtOnce}})
+    {
+        WindowManagerClose close;
+        EXPECT_EQ (choose(), juce::File()) << kind;
+        EXPECT_EQ (close.ticks, 1) << kind << ": no box came up, or it stayed up";
+    }
 }
 
 #if JUCE_LINUX

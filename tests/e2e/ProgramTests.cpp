@@ -213,3 +213,35 @@ TEST_F (Program, TheUserGuideShipsInTheResourceFolderBesideTheProgram)
     EXPECT_TRUE (guide.loadFileAsString().startsWith ("%PDF"));
     EXPECT_GT (guide.getSize(), 10000);
 }
+
+// Under a window manager a tool window opens centred over its main window every time, the first included.
+TEST_F (Program, SequenceEditOpensInTheSamePlaceEveryTimeUnderAWindowManager)
+{
+    OwnDisplay display;
+    juce::ChildProcess windowManager, xprop;
+    const auto managing = [&]
+    {
+        return xprop.start ("xprop -root _NET_SUPPORTING_WM_CHECK") &&
+               xprop.readAllProcessOutput().contains ("id");
+    };
+    ASSERT_TRUE (windowManager.start ("openbox", 0) && screen::waitUntil (managing, 15000));
+
+    // Not quit: under openbox a menu bar whose menu went as a window took the focus may miss Ctrl+Q.
+    RunningProgram onTheDisplay;
+    const juce::String mainTitle ("VexoB Editor Untitled 1"), sequencerTitle (mainTitle + " Sequence Edit");
+    ASSERT_TRUE (onTheDisplay.start() && screen::waitForWindow (mainTitle).isNotEmpty());
+
+    // xdotool counts a framed window's place in its frame once more, the same for both windows.
+    const auto mainCentre = screen::getBounds (mainTitle).getCentre();
+    const auto centred = [&]
+    { return screen::getBounds (sequencerTitle).getCentre().getDistanceFrom (mainCentre) <= 1; };
+    for (int opening = 1; opening <= 3; ++opening)
+    {
+        ASSERT_TRUE (
+            screen::chooseMenuItem (mainTitle, 1, 3, [&] { return screen::isShowing (sequencerTitle); }));
+        EXPECT_TRUE (screen::waitUntil (centred, 5000))
+            << "opening " << opening << " at " << screen::getBounds (sequencerTitle).toString();
+        ASSERT_TRUE (screen::pressKeysUntil (sequencerTitle, "alt+F4",
+                                             [&] { return !screen::isShowing (sequencerTitle); }));
+    }
+}

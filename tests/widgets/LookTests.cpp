@@ -1,6 +1,7 @@
 #include "PixelProbe.h"
 #include "widgets/CustomLookForAuxiliaryWindows.h"
 #include "widgets/EditorFactories.h"
+#include "widgets/MessageBoxLook.h"
 #include "widgets/VexoEditorCustomLook.h"
 
 #include <gtest/gtest.h>
@@ -177,6 +178,25 @@ TEST (CustomLookForAuxiliaryWindows, ComboBoxArrowHangsFromTheMiddleLine)
     }
 }
 
+// The longest choices of the Auto Populate tool's low boxes keep a clear gap of 7 between their
+// last letter and the arrow (10 wide, 5 from the right edge).
+TEST (CustomLookForAuxiliaryWindows, AComboBoxsTextKeepsClearOfItsArrow)
+{
+    CustomLookForAuxiliaryWindows look;
+    for (const auto* text : {"MOMENTARY", "CHROMATIC", "DESCENDING"})
+    {
+        auto box = createComboBox ("MODE", {text});
+        styleAuxiliaryComboBox (*box);
+        box->setLookAndFeel (&look);
+        box->setSelectedId (1, juce::dontSendNotification);
+        box->setSize (100, 18);
+        const auto image = box->createComponentSnapshot (box->getLocalBounds());
+        box->setLookAndFeel (nullptr);
+        EXPECT_GT (pixel_probe::maxLuminance (image, {60, 0, 18, 18}), 80.0f) << text << " ends early";
+        EXPECT_LT (pixel_probe::maxLuminance (image, {78, 0, 7, 18}), 80.0f) << text;
+    }
+}
+
 TEST (CustomLookForAuxiliaryWindows, DialogComboBoxesAreGreyOnDarkWithoutOutline)
 {
     auto box = createComboBox ("TEMPO LED", {"OFF", "ON"});
@@ -189,4 +209,49 @@ TEST (CustomLookForAuxiliaryWindows, DialogComboBoxesAreGreyOnDarkWithoutOutline
 
     EXPECT_EQ (CustomLookForAuxiliaryWindows::getScrollBarThickness(), 10);
     EXPECT_EQ (CustomLookForAuxiliaryWindows::getListBoxBackgroundColour(), juce::Colour (0xff000000));
+}
+
+// The icon stands whole inside the box, clear of its top and left edges and of its text (from 80).
+TEST (MessageBoxLook, AMessageBoxShowsItsIconWhole)
+{
+    MessageBoxLook look;
+    const std::unique_ptr<juce::AlertWindow> box (look.createAlertWindow (
+        "Save", "Save Preset: A", "Yes", "No", "Cancel", juce::MessageBoxIconType::WarningIcon, 3, {}));
+    box->setLookAndFeel (&look);
+    const auto picture = box->createComponentSnapshot (box->getLocalBounds());
+    box->setLookAndFeel (nullptr);
+    const auto ink = pixel_probe::luminance (box->findColour (juce::AlertWindow::backgroundColourId)) + 12;
+    const auto inked = [&] (juce::Rectangle<int> area)
+    { return pixel_probe::maxLuminance (picture, area) > ink; };
+    EXPECT_TRUE (inked ({5, 5, 70, 80}) && !inked ({3, 3, 77, 2}) && !inked ({3, 3, 2, 80}) &&
+                 !inked ({75, 3, 5, 80}));
+}
+
+// A path in a message box keeps its names whole and is broken only after a separator, whether it
+// fits on one line of the box or needs several, however narrow the box's own layout of its text.
+TEST (MessageBoxLook, APathInAMessageBreaksOnlyBetweenItsParts)
+{
+    MessageBoxLook look;
+    for (const auto& folder :
+         {juce::String ("/opt/VexoB Editor/Resources/"),
+          "/home/a/" + juce::String::repeatedString ("Music Projects Of Many Years/", 12)})
+    {
+        const auto path = folder + "VexoB Editor - User Guide - v1.0.pdf";
+        const std::unique_ptr<juce::AlertWindow> box (
+            look.createAlertWindow ("Title", "Unable to find user guide.\n" + path, "OK", {}, {},
+                                    juce::MessageBoxIconType::NoIcon, 1, {}));
+        const auto shown = box->getDescription().fromFirstOccurrenceOf ("Title. ", false, false);
+        juce::AttributedString text (shown);
+        text.setFont (look.getAlertWindowMessageFont());
+        juce::TextLayout layout;
+        layout.createLayout (text, 300.0f);
+        juce::StringArray lines;
+        for (auto& line : layout)
+            lines.add (shown.substring (line.stringRange.getStart(), line.stringRange.getEnd()).trimEnd());
+        EXPECT_LE (layout.getWidth(), (float)box->getWidth() - 40.0f) << "fits the box";
+        for (int i = 1; i < lines.size() - 1; ++i)
+            EXPECT_TRUE (lines[i].endsWithChar ('/')) << lines[i];
+        EXPECT_EQ (lines.joinIntoString ({}).replace (juce::CharPointer_UTF8 ("\xc2\xa0"), " "),
+                   "Unable to find user guide." + path);
+    }
 }
