@@ -20,8 +20,15 @@ std::shared_ptr<MidiPortSystem> portSystemChosenByEnvironment()
     return std::make_shared<JuceMidiPortSystem>();
 }
 
+// Made before every other part of the program, and so before anything can connect the framework to
+// the display (the desktop's message boxes already do, through their look).
+struct WindowManagerAtomsFirst
+{
+    WindowManagerAtomsFirst() { WindowManagerAtoms::createBeforeTheFrameworkConnects(); }
+};
+
 // The program itself: the real desktop, and the ports the environment asks for.
-class ProgramApplication final : public VexoBEditorApplication
+class ProgramApplication final : private WindowManagerAtomsFirst, public VexoBEditorApplication
 {
 public:
     ProgramApplication()
@@ -30,8 +37,6 @@ public:
     {
         // Before anything is measured or drawn, or the first window waits for every font file.
         ProgramFonts::limitSearchToProgramFamily();
-        // Before the first window, whichever of the program and the window manager starts first.
-        WindowManagerAtoms::createBeforeTheFrameworkConnects();
     }
 };
 } // namespace
