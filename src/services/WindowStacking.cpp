@@ -4,12 +4,12 @@
 
 #include "services/WindowStacking.h"
 
+#if JUCE_LINUX || JUCE_BSD
+// For the hook that tells when a connection closes.
 #include <X11/Xlibint.h>
 
 #include <algorithm>
 #include <vector>
-
-#if JUCE_LINUX || JUCE_BSD
 
 namespace
 {
@@ -112,7 +112,9 @@ bool isHeldUp (const juce::Component& window)
 }
 
 // Asks again, every so often, until the window is on the screen or in a window manager's hands;
-// it goes then, or with the window.
+// it goes then, or with the window. Its questions are round trips on the framework's connection,
+// which take in the events that came meanwhile: the program looks at Xlib's queue after every
+// request (see the application's dispatcher of queued X events), so none of them is left waiting.
 class ShowingWatch final : private juce::Timer, private juce::ComponentListener
 {
 public:
