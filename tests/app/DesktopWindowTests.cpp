@@ -98,9 +98,8 @@ TEST_F (DesktopWindows, AMainWindowKeepsItsSizeWhenTheWindowManagerChangesIt)
     main->removeComponentListener (&watch);
 }
 
-// The window manager keeps Send Multiple Presets above the main windows. The framework looks for a
-// drop's target in its own order of windows, in which the main window just clicked to start the
-// drag is in front: a row the user sees over that main window must still take the drop.
+// The framework finds a drop's target in its own order of windows, the main window the drag began in
+// in front: a row of Send Multiple Presets, kept above it by the window manager, must take the drop.
 TEST_F (DesktopWindows, AnEditorDroppedOnARowOverItsMainWindowFillsThatSlot)
 {
     start();
@@ -112,24 +111,19 @@ TEST_F (DesktopWindows, AnEditorDroppedOnARowOverItsMainWindowFillsThatSlot)
     testing_support::pumpMessages (20);
     auto* row = multiple->getPanel().getList()->getComponentForRowNumber (2);
     ASSERT_NE (row, nullptr);
-
-    // On the editor's own background, clear of the dialog.
     auto* editor = main->getContentComponent();
-    ASSERT_EQ (editor->getComponentAt (8, 300), editor);
+    ASSERT_EQ (editor->getComponentAt (8, 300), editor); // its own background, clear of the dialog
     const auto from = main->getLocalPoint (editor, juce::Point<int> (8, 300));
-    const auto to = main->getLocalPoint (row, row->getLocalBounds().getCentre());
-
     testing_support::MouseDriver mouse (*main);
     mouse.press (from);
-    mouse.dragAlong (from, to, 12);
-    mouse.release (to);
+    mouse.dragAlong (from, mouse.centreOf (*row), 12);
+    mouse.release (mouse.centreOf (*row));
     EXPECT_TRUE (testing_support::MouseDriver::waitForDragPictures());
     EXPECT_EQ (multiple->getSlotName (2).trimEnd(), "Dropped");
 }
 
-// Events that a round trip made outside the framework's own reading of the connection has moved
-// into Xlib's queue reach their windows although nothing more arrives on the connection: an Expose
-// left there would leave a closed window's picture on the screen.
+// Events a round trip outside the framework's reading of the connection moved into Xlib's queue reach
+// their windows though nothing more arrives: an Expose left there would leave a closed window's picture.
 TEST_F (DesktopWindows, EventsReadDuringARoundTripReachTheirWindows)
 {
     start();
@@ -138,8 +132,6 @@ TEST_F (DesktopWindows, EventsReadDuringARoundTripReachTheirWindows)
     const auto moved = main->getScreenPosition() + juce::Point<int> (40, 30);
     XMoveWindow (display, idOf (main), moved.x, moved.y);
     XSync (display, False);
-    // A question to the server on the framework's connection takes the notice of the move in with
-    // its answer.
-    main->getPeer()->isFocused();
+    main->getPeer()->isFocused(); // a question on the framework's connection: the move's notice comes along
     EXPECT_TRUE (testing_support::pumpUntil ([&] { return main->getScreenPosition() == moved; }, 2000));
 }

@@ -22,7 +22,6 @@ int openModalBoxes()
 struct WindowManagerClose final : private juce::Timer
 {
     WindowManagerClose() { startTimer (20); }
-
     void timerCallback() override
     {
         auto* box = juce::Component::getCurrentlyModalComponent();
@@ -33,10 +32,8 @@ struct WindowManagerClose final : private juce::Timer
         else if (ticks > 50)
             box->exitModalState (0);
     }
-
     int ticks = 0; // 1 once a box has come up and gone at its close
 };
-
 } // namespace
 
 // The chooser that returns at once is the framework's own box where the desktop has none. It
@@ -94,30 +91,26 @@ TEST (NativeDesktopInteraction, AChooserClosedByTheWindowManagerIsCancelled)
 {
     if (juce::FileChooser::isPlatformDialogAvailable())
         GTEST_SKIP() << "the desktop's own chooser runs outside the program";
-
     NativeDesktopInteraction desktop;
-    const auto openAtOnce = [&]
+    for (const bool save : {true, false})
     {
-        juce::File chosen ("/"); // until it answers
-        desktop.chooseFileToOpenAsync ("Open", "*.vexob", [&] (const juce::File& file) { chosen = file; });
-        testing_support::pumpUntil ([&] { return chosen != juce::File ("/"); }, 2000);
-        return chosen;
-    };
-    for (const auto& [kind, choose] :
-         {std::pair<const char*, std::function<juce::File()>>{
-              "save", [&] { return desktop.chooseFileToSave ("Save", "*.vexob"); }},
-          {"open at once", openAtOnce}})
-    {
+        SCOPED_TRACE (save ? "save" : "open at once");
         WindowManagerClose close;
-        EXPECT_EQ (choose(), juce::File()) << kind;
-        EXPECT_EQ (close.ticks, 1) << kind << ": no box came up, or it stayed up";
+        juce::File chosen ("/"); // until the chooser that returns at once answers
+        if (save)
+            chosen = desktop.chooseFileToSave ("Save", "*.vexob");
+        else
+            desktop.chooseFileToOpenAsync ("Open", "*.vexob", [&] (auto& file) { chosen = file; });
+        testing_support::pumpUntil ([&] { return chosen != juce::File ("/"); }, 2000);
+        EXPECT_EQ (chosen, juce::File());
+        EXPECT_EQ (close.ticks, 1) << "no box came up, or it stayed up";
     }
 }
 
 #if JUCE_LINUX
 // Whether the desktop's opener is missing, finds no viewer, opens the file or cannot even start, no
-// child of the program is left behind once it has answered, and only a failure is reported: later,
-// never inside the call, and never to an empty callback.
+// child of the program is left behind once it has answered, and only a
+// failure is reported: later, never inside the call, and never to an empty callback.
 TEST (NativeDesktopInteraction, ADocumentTheDesktopCannotOpenIsReportedAndLeavesNoChild)
 {
     const auto openers = juce::File::createTempFile ("openers");

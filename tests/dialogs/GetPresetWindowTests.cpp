@@ -189,9 +189,8 @@ TEST_F (LoadFromHardwareDialog, RefreshStartsAPassOnlyWhenNoneRuns)
     window->requestAllPresets();
     window->requestAllPresets();
     EXPECT_EQ (services.getEngine()->getNumPendingRequests(), 1);
-    // A user sees it move on while the slots come: the hook hears each result before the window,
-    // so it sees what the window showed until then.
-    juce::StringArray shown;
+    // A user sees it move on while the slots come.
+    juce::StringArray shown; // as each result comes: the hook hears it before the window
     hookResults ([&] (int, int) { shown.add (status (*window)); });
     ASSERT_TRUE (passEnds (*window));
     EXPECT_TRUE (shown.contains ("Reading Preset Slot 8: 8 of 31 read")) << shown.joinIntoString ("\n");
@@ -232,9 +231,9 @@ TEST_F (LoadFromHardwareDialog, SilentSlotEndsThePassAndKeepsTheList)
     EXPECT_EQ (nameOf (services.openedPresets[0]), padded ("Slot12")) << "only presets actually read open";
     EXPECT_EQ (nameOf (services.openedPresets[1]), padded ("Slot3"));
 
-    // Still listening after the failure: an acknowledgement that answers no send reads nothing,
-    // a send that succeeds reads everything again. The test
+    // Still listening after the failure: a send that succeeds reads everything again. The test
     // waits for what the pass leaves behind, never for the pass itself, which may be over at once.
+    // An acknowledgement that answers no send reads nothing.
     services.device().setSilent (false);
     const juce::uint8 unawaited[] = {0xF0, 0x7D, 0x00, 0x36, 0x11, 0x00, 0x02, 0x04, 0x00, 0xF7};
     services.getEngine()->handleIncomingMidiMessage (nullptr, juce::MidiMessage (unawaited, 10));
@@ -330,16 +329,12 @@ TEST_F (LoadFromHardwareDialog, ALateReplyNeverFillsAnotherRow)
     hookResults (
         [this] (int slotInReply, int)
         {
-            if (slotInReply == 11)
-            {
-                services.engine->setReplyTimeout (100);
-                services.device().setReplyDelay (600);
-            }
+            const bool lateNext = hook.successes == 12 && slotInReply == 11;
+            services.engine->setReplyTimeout (lateNext ? 100 : 5000);
+            services.device().setReplyDelay (lateNext ? 600 : 0);
         });
     ASSERT_TRUE (passEnds (*window));
     EXPECT_EQ (status (*window), "Preset Slot 12 not read: 12 of 31 read");
-    hook.onResult = nullptr;
-    services.device().setReplyDelay (0);
 
     services.engine->setReplyTimeout (5000);
     window->requestAllPresets();

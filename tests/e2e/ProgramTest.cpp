@@ -51,12 +51,11 @@ void ProgramTest::quitAnsweringNo (const juce::String& mainWindowTitle)
     EXPECT_EQ (program.waitForExit(), 0);
 }
 
-bool ProgramTest::answerNoUntilTheProgramEnds (int timeoutMs, RunningProgram* running)
+bool ProgramTest::answerNoUntilTheProgramEnds (int timeoutMs)
 {
     // The end is waited for on the process, not on the screen: the last question leaves the screen
     // before the program has finished quitting, which on a busy machine takes seconds.
-    auto& answered = running != nullptr ? *running : program;
-    const auto ended = [&answered] { return !answered.isRunning(); };
+    const auto ended = [this] { return !program.isRunning(); };
     return screen::waitUntil (
         [&]
         {

@@ -19,9 +19,8 @@ protected:
     // of the one window.
     void quitAnsweringNo (const juce::String& mainWindowTitle);
 
-    // Answers No to every save question until the program (the test's own unless another is
-    // named) has ended, or the time is up.
-    bool answerNoUntilTheProgramEnds (int timeoutMs = 60000, RunningProgram* running = nullptr);
+    // Answers No to every save question until the program has ended, or the time is up.
+    bool answerNoUntilTheProgramEnds (int timeoutMs = 60000);
 
     // A preset file in the test's folder, written by the engine's own save: the factory preset,
     // renamed when a name is given.

@@ -25,17 +25,15 @@ struct OwnDisplay
 {
     OwnDisplay()
     {
-        // Numbers of this test program's own: a server that another program's test has just ended
-        // still takes its socket away as it goes, from under a new server given the same number.
-        // Xvfb writes the number once it takes connections, and nothing if the number is taken. It
-        // must not start afresh whenever its last client leaves, as one of the test's own short
-        // looks at the screen may be: a program connecting then is turned away.
+        // Numbers of this test program's own: a server another program's test has just ended still takes its
+        // socket away as it goes, from under a new one of that number. Xvfb writes the number once it takes
+        // connections, nothing if taken; -noreset, or a last client going resets it: programs turned away.
         static int next = 1000 + (int)(::getpid() % 1000) * 20;
         for (int tries = 0; tries < 20 && number.isEmpty(); ++tries, ++next)
         {
             server.end();
-            server.start ({"Xvfb", ":" + juce::String (next), "-displayfd", "1", "-screen", "0", "1920x1200x24",
-                           "-nolisten", "tcp", "-noreset"},
+            server.start ({"Xvfb", ":" + juce::String (next), "-displayfd", "1", "-screen", "0",
+                           "1920x1200x24", "-nolisten", "tcp", "-noreset"},
                           juce::ChildProcess::wantStdOut);
             for (char c = 0; server.readProcessOutput (&c, 1) == 1 && c != '\n';)
                 number << c;
@@ -48,6 +46,18 @@ struct OwnDisplay
     TestProcess server;
     juce::String number;
 };
+
+// A test on a display of its own, which outlives the program started on it.
+class OnOwnDisplay : protected OwnDisplay, public Program, public testing::WithParamInterface<const char*>
+{
+};
+
+// Starts a window manager and waits until it holds the screen, in place of any there before.
+bool startWindowManager (TestProcess& process, const juce::String& command = "openbox")
+{
+    const auto old = xWindowManagerId();
+    return process.start (command, 0) && screen::waitUntil ([&] { return xWindowManagerId() != old; }, 20000);
+}
 } // namespace
 
 // The File menu's Quit asks its question from inside the menu's own message, whose modal loop hides
@@ -81,47 +91,29 @@ TEST_F (Program, TheFirstWindowShowsAtItsSizeWhenAWindowManagerStartsWithTheProg
     }
 }
 
-// A window manager may start before the program, with it (as at a login), after it, or take over
-// from another while it runs. In every case its close button asks the program to close the window,
-// which asks about saving: a window without the close protocol would be closed by killing the
-// program, unsaved work and all.
-TEST_F (Program, TheWindowManagersCloseAsksToSaveWhicheverStartedFirst)
+// Whether a window manager starts before the program, with it (at a login), after it or in another's place,
+// its close button asks about saving: a window without the close protocol is closed by killing the program.
+TEST_P (OnOwnDisplay, TheWindowManagersCloseAsksToSave)
 {
-    for (const juce::String order : {"before", "together", "after", "replaced later"})
+    const juce::String order (GetParam()), title ("VexoB Editor Untitled 1");
+    TestProcess windowManager, successor;
+    ASSERT_TRUE (order != "before" || startWindowManager (windowManager));
+    ASSERT_TRUE (order == "before" || order == "after" || windowManager.start ("openbox", 0));
+    ASSERT_TRUE (program.start() && screen::waitForWindow (title, 30000).isNotEmpty());
+    ASSERT_TRUE (order != "after" || startWindowManager (windowManager));
+    ASSERT_TRUE (screen::waitUntil ([] { return xWindowManagerId() != 0; }, 20000));
+    ASSERT_TRUE (order != "replaced" || startWindowManager (successor, "openbox --replace"));
+    // Nobody hears the request until the window manager has taken the window in: a user presses again.
+    const auto asked = [&]
     {
-        SCOPED_TRACE (order);
-        OwnDisplay display;
-        TestProcess windowManager, successor;
-        RunningProgram editor;
-        const auto takeOver = [] (TestProcess& process, const juce::String& command)
-        {
-            const auto before = xWindowManagerId();
-            return process.start (command, 0) &&
-                   screen::waitUntil ([&] { return xWindowManagerId() != before; }, 20000);
-        };
-        const juce::String title ("VexoB Editor Untitled 1");
-        ASSERT_TRUE (order != "before" || takeOver (windowManager, "openbox"));
-        ASSERT_TRUE (order == "before" || order == "after" || windowManager.start ("openbox", 0));
-        ASSERT_TRUE (editor.start() && screen::waitForWindow (title, 30000).isNotEmpty());
-        ASSERT_TRUE (order != "after" || takeOver (windowManager, "openbox"));
-        ASSERT_TRUE (order != "replaced later" ||
-                     (screen::waitUntil ([] { return xWindowManagerId() != 0; }, 20000) &&
-                      takeOver (successor, "openbox --replace")));
-
-        // Until the window manager has taken the window in, nobody hears the request; a user would
-        // press the button again.
-        EXPECT_TRUE (screen::waitUntil (
-            [&]
-            {
-                return askXWindowManagerToClose (screen::waitForWindow (title, 1000)) &&
-                       screen::waitForWindow ("Save Document", 1000).isNotEmpty();
-            },
-            30000));
-        EXPECT_TRUE (editor.isRunning());
-        EXPECT_TRUE (answerNoUntilTheProgramEnds (60000, &editor));
-        EXPECT_EQ (editor.waitForExit(), 0);
-    }
+        return askXWindowManagerToClose (screen::waitForWindow (title, 1000)) &&
+               screen::waitForWindow ("Save Document", 1000).isNotEmpty();
+    };
+    EXPECT_TRUE (screen::waitUntil (asked, 30000));
+    EXPECT_TRUE (answerNoUntilTheProgramEnds());
+    EXPECT_EQ (program.waitForExit(), 0);
 }
+INSTANTIATE_TEST_SUITE_P (Order, OnOwnDisplay, testing::Values ("before", "together", "after", "replaced"));
 
 // The shortcuts reach the application's commands and the focused window's own, through the real
 // key handling of the program's windows.
@@ -215,33 +207,22 @@ TEST_F (Program, TheUserGuideShipsInTheResourceFolderBesideTheProgram)
 }
 
 // Under a window manager a tool window opens centred over its main window every time, the first included.
-TEST_F (Program, SequenceEditOpensInTheSamePlaceEveryTimeUnderAWindowManager)
+TEST_F (OnOwnDisplay, SequenceEditOpensInTheSamePlaceEveryTimeUnderAWindowManager)
 {
-    OwnDisplay display;
-    juce::ChildProcess windowManager, xprop;
-    const auto managing = [&]
-    {
-        return xprop.start ("xprop -root _NET_SUPPORTING_WM_CHECK") &&
-               xprop.readAllProcessOutput().contains ("id");
-    };
-    ASSERT_TRUE (windowManager.start ("openbox", 0) && screen::waitUntil (managing, 15000));
-
+    TestProcess windowManager;
+    ASSERT_TRUE (startWindowManager (windowManager));
     // Not quit: under openbox a menu bar whose menu went as a window took the focus may miss Ctrl+Q.
-    RunningProgram onTheDisplay;
-    const juce::String mainTitle ("VexoB Editor Untitled 1"), sequencerTitle (mainTitle + " Sequence Edit");
-    ASSERT_TRUE (onTheDisplay.start() && screen::waitForWindow (mainTitle).isNotEmpty());
-
+    const juce::String main ("VexoB Editor Untitled 1"), sequencer (main + " Sequence Edit");
+    ASSERT_TRUE (program.start() && screen::waitForWindow (main).isNotEmpty());
     // xdotool counts a framed window's place in its frame once more, the same for both windows.
-    const auto mainCentre = screen::getBounds (mainTitle).getCentre();
-    const auto centred = [&]
-    { return screen::getBounds (sequencerTitle).getCentre().getDistanceFrom (mainCentre) <= 1; };
+    const auto mid = screen::getBounds (main).getCentre();
+    const auto centred = [&] { return screen::getBounds (sequencer).getCentre().getDistanceFrom (mid) <= 1; };
+    const auto open = [&] { return screen::isShowing (sequencer); };
     for (int opening = 1; opening <= 3; ++opening)
     {
-        ASSERT_TRUE (
-            screen::chooseMenuItem (mainTitle, 1, 3, [&] { return screen::isShowing (sequencerTitle); }));
+        ASSERT_TRUE (screen::chooseMenuItem (main, 1, 3, open));
         EXPECT_TRUE (screen::waitUntil (centred, 5000))
-            << "opening " << opening << " at " << screen::getBounds (sequencerTitle).toString();
-        ASSERT_TRUE (screen::pressKeysUntil (sequencerTitle, "alt+F4",
-                                             [&] { return !screen::isShowing (sequencerTitle); }));
+            << "opening " << opening << " at " << screen::getBounds (sequencer).toString();
+        ASSERT_TRUE (screen::pressKeysUntil (sequencer, "alt+F4", [&] { return !open(); }));
     }
 }

@@ -228,8 +228,7 @@ bool chooseMenuItem (const juce::String& title, int menuIndex, int itemIndex,
             // Onto the bar from below: under a window manager a bar whose menu went as a window took the
             // focus may count it as open, ignore a click and open a menu only as the pointer comes over.
             const auto id = waitForWindow (title);
-            if (id.isEmpty() ||
-                !xdotool ({"mousemove", "--window", id, "--sync", "20", "60", "sleep", "0.2"}).succeeded ||
+            if (!xdotool ({"mousemove", "--window", id, "--sync", "20", "60", "sleep", "0.2"}).succeeded ||
                 !click (title, {20, 12}))
                 return false;
             juce::Thread::sleep (400);

@@ -8,13 +8,6 @@
 
 namespace
 {
-using DisplayPtr = std::unique_ptr<Display, int (*) (Display*)>;
-
-DisplayPtr openDisplay()
-{
-    return {XOpenDisplay (nullptr), XCloseDisplay};
-}
-
 // One colour channel of a pixel, whatever the display's depth, scaled to 8 bits.
 juce::uint8 channel (unsigned long pixel, unsigned long mask)
 {
@@ -30,7 +23,7 @@ juce::uint8 channel (unsigned long pixel, unsigned long mask)
 
 juce::Image captureXWindow (const juce::String& windowId)
 {
-    const auto display = openDisplay();
+    const std::unique_ptr<Display, int (*) (Display*)> display (XOpenDisplay (nullptr), XCloseDisplay);
     if (display == nullptr)
         return {};
 
@@ -77,26 +70,20 @@ juce::Image captureXWindow (const juce::String& windowId)
 
 juce::uint64 xWindowManagerId()
 {
-    const auto display = openDisplay();
-    return display == nullptr
-               ? 0
-               : XGetSelectionOwner (display.get(), XInternAtom (display.get(), "WM_S0", False));
+    const std::unique_ptr<Display, int (*) (Display*)> display (XOpenDisplay (nullptr), XCloseDisplay);
+    return display ? XGetSelectionOwner (display.get(), XInternAtom (display.get(), "WM_S0", False)) : 0;
 }
 
 bool askXWindowManagerToClose (const juce::String& windowId)
 {
-    const auto display = openDisplay();
+    const std::unique_ptr<Display, int (*) (Display*)> display (XOpenDisplay (nullptr), XCloseDisplay);
     if (display == nullptr)
         return false;
+    // As a pager or a tool acting for the user (2) asks, at CurrentTime (0); sent as the display closes.
+    const auto close = XInternAtom (display.get(), "_NET_CLOSE_WINDOW", False);
     XEvent request{};
-    request.xclient.type = ClientMessage;
-    request.xclient.window = (Window)windowId.getLargeIntValue();
-    request.xclient.message_type = XInternAtom (display.get(), "_NET_CLOSE_WINDOW", False);
-    request.xclient.format = 32;
-    request.xclient.data.l[0] = CurrentTime;
-    request.xclient.data.l[1] = 2; // from a pager or a tool acting for the user
-    const auto sent = XSendEvent (display.get(), DefaultRootWindow (display.get()), False,
-                                  SubstructureRedirectMask | SubstructureNotifyMask, &request);
-    XSync (display.get(), False);
-    return sent != 0;
+    request.xclient = {ClientMessage, 0, True, nullptr, (Window)windowId.getLargeIntValue(), close, 32, {}};
+    request.xclient.data.l[1] = 2;
+    return XSendEvent (display.get(), DefaultRootWindow (display.get()), False,
+                       SubstructureRedirectMask | SubstructureNotifyMask, &request) != 0;
 }

@@ -7,8 +7,7 @@
 // the window that is on the screen is. A null image if no such window is showing.
 juce::Image captureXWindow (const juce::String& windowId);
 
-// What a window manager does and is, as the program sees it. The window that holds the window
-// manager's selection on the screen, or 0 while no window manager runs.
+// The window that holds the window manager's selection on the screen, or 0 while none runs.
 juce::uint64 xWindowManagerId();
 // What a window manager's close button does, as a request to the window manager (as wmctrl -c).
 bool askXWindowManagerToClose (const juce::String& windowId);

@@ -178,8 +178,7 @@ TEST (CustomLookForAuxiliaryWindows, ComboBoxArrowHangsFromTheMiddleLine)
     }
 }
 
-// The longest choices of the Auto Populate tool's low boxes keep a clear gap of 7 between their
-// last letter and the arrow (10 wide, 5 from the right edge).
+// The Auto Populate tool's longest choices end 7 clear of the arrow (10 wide, 5 from the right edge).
 TEST (CustomLookForAuxiliaryWindows, AComboBoxsTextKeepsClearOfItsArrow)
 {
     CustomLookForAuxiliaryWindows look;
@@ -191,7 +190,6 @@ TEST (CustomLookForAuxiliaryWindows, AComboBoxsTextKeepsClearOfItsArrow)
         box->setSelectedId (1, juce::dontSendNotification);
         box->setSize (100, 18);
         const auto image = box->createComponentSnapshot (box->getLocalBounds());
-        box->setLookAndFeel (nullptr);
         EXPECT_GT (pixel_probe::maxLuminance (image, {60, 0, 18, 18}), 80.0f) << text << " ends early";
         EXPECT_LT (pixel_probe::maxLuminance (image, {78, 0, 7, 18}), 80.0f) << text;
     }
@@ -219,10 +217,8 @@ TEST (MessageBoxLook, AMessageBoxShowsItsIconWhole)
         "Save", "Save Preset: A", "Yes", "No", "Cancel", juce::MessageBoxIconType::WarningIcon, 3, {}));
     box->setLookAndFeel (&look);
     const auto picture = box->createComponentSnapshot (box->getLocalBounds());
-    box->setLookAndFeel (nullptr);
     const auto ink = pixel_probe::luminance (box->findColour (juce::AlertWindow::backgroundColourId)) + 12;
-    const auto inked = [&] (juce::Rectangle<int> area)
-    { return pixel_probe::maxLuminance (picture, area) > ink; };
+    const auto inked = [&] (juce::Rectangle<int> r) { return pixel_probe::maxLuminance (picture, r) > ink; };
     EXPECT_TRUE (inked ({5, 5, 70, 80}) && !inked ({3, 3, 77, 2}) && !inked ({3, 3, 2, 80}) &&
                  !inked ({75, 3, 5, 80}));
 }
