@@ -151,7 +151,14 @@ private:
 // a tool above the window it serves, or above every window of the program, however often those
 // are clicked. So whenever one of the program's windows comes to the front, the tools kept above it
 // come to the front after it in the framework's order too (without a request to the window manager,
-// which has them there already), and a drop lands in the window the user sees.
+// which has them there already), in the order the user last brought them forward, and a drop lands
+// in the window the user sees.
+//
+// Bringing a tool forward runs the framework's own front handling, which calls back here and, while
+// a component is modal (a field being edited in place, a message box, a menu), brings the modal
+// component's window in front again, which calls back here once more. So nothing here runs inside
+// itself, and nothing is brought forward while anything is modal: the framework keeps the modal
+// component's window in front until it leaves, and the tools come forward then.
 class FrontOrder final : private juce::ComponentListener
 {
 public:
@@ -180,6 +187,7 @@ public:
                 return;
             }
         tools.push_back ({&tool, const_cast<juce::Component*> (ownerWindow)});
+        tool.addComponentListener (this);
     }
 
 private:
@@ -203,7 +211,25 @@ private:
 
     void componentBroughtToFront (juce::Component& window) override
     {
+        if (restacking)
+            return;
+
         prune();
+        // A tool the user brought forward stays in front of the other tools when they come forward.
+        const auto asTool =
+            std::find_if (tools.begin(), tools.end(), [&] (auto& k) { return k.tool == &window; });
+        if (asTool != tools.end())
+            std::rotate (asTool, asTool + 1, tools.end());
+
+        if (auto* modal = juce::Component::getCurrentlyModalComponent())
+            restackOnceModalEnds (*modal, window);
+        else
+            bringToolsForward (window);
+    }
+
+    void bringToolsForward (juce::Component& window)
+    {
+        const juce::ScopedValueSetter<bool> busy (restacking, true);
         for (auto& kept : std::vector<Kept> (tools))
             if (kept.tool != nullptr && kept.tool != &window && kept.tool->isShowing() &&
                 (kept.owner == nullptr || kept.owner == &window))
@@ -211,8 +237,31 @@ private:
                     peer->handleBroughtToFront();
     }
 
+    // Once for each modal component, for the window last brought forward while it was modal.
+    void restackOnceModalEnds (juce::Component& modal, juce::Component& window)
+    {
+        const auto waiting = waitingFor != nullptr;
+        frontWhileModal = &window;
+        if (waiting && waitingFor == &modal)
+            return;
+
+        waitingFor = &modal;
+        juce::ModalComponentManager::getInstance()->attachCallback (
+            &modal, juce::ModalCallbackFunction::create (
+                        [this, ended = juce::Component::SafePointer<juce::Component> (&modal)] (int)
+                        {
+                            if (waitingFor != ended)
+                                return;
+                            waitingFor = nullptr;
+                            if (auto* front = frontWhileModal.getComponent())
+                                componentBroughtToFront (*front);
+                        }));
+    }
+
     std::vector<juce::Component::SafePointer<juce::Component>> watched;
     std::vector<Kept> tools;
+    bool restacking = false;
+    juce::Component::SafePointer<juce::Component> waitingFor, frontWhileModal;
 };
 } // namespace
 

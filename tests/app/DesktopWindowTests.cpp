@@ -1,5 +1,6 @@
 #include "ApplicationTestFixture.h"
 #include "dialogs/SendMultiplePresetsWindow.h"
+#include "sequencer/SequencerComponent.h"
 #include "support/MouseDriver.h"
 
 // Last: Xlib's macros clash with names in the headers above.
@@ -139,3 +140,87 @@ TEST_F (DesktopWindows, EventsReadDuringARoundTripReachTheirWindows)
     main->getPeer()->isFocused(); // a question on the framework's connection: the move's notice comes along
     EXPECT_TRUE (testing_support::pumpUntil ([&] { return main->getScreenPosition() == moved; }, 2000));
 }
+
+namespace
+{
+enum class Edit
+{
+    tempo,
+    sequencerVelocity,
+    messageBox
+};
+struct ToolOverAnEdit
+{
+    const char* tool;
+    juce::CommandID opening;
+    Edit edit;
+};
+void PrintTo (const ToolOverAnEdit& row, std::ostream* out)
+{
+    *out << row.tool;
+}
+class DesktopWindowsUnderATool : public DesktopWindows, public testing::WithParamInterface<ToolOverAnEdit>
+{
+};
+
+juce::Component* findNamed (juce::Component& parent, const juce::String& name)
+{
+    for (auto* child : parent.getChildren())
+        if (auto* found = child->getName() == name ? child : findNamed (*child, name))
+            return found;
+    return nullptr;
+}
+
+int frontOrderOf (const juce::Component* window)
+{
+    for (int i = juce::Desktop::getInstance().getNumComponents(); --i >= 0;)
+        if (juce::Desktop::getInstance().getComponent (i) == window)
+            return i;
+    return -1;
+}
+} // namespace
+
+// The framework brings a modal component's window (a field being edited in place, a message box)
+// back in front of any other window that comes forward, and the tools kept above a window come
+// forward with it: neither may set off the other for ever. Once the edit is over, the tool is in
+// front again, where the window manager keeps it.
+TEST_P (DesktopWindowsUnderATool, AClickInTheWindowBeingEditedLeavesTheToolInFront)
+{
+    start();
+    auto* main = window (0);
+    if (!main->perform (juce::ApplicationCommandTarget::InvocationInfo (GetParam().opening)))
+        invoke (GetParam().opening);
+    auto* tool =
+        juce::Desktop::getInstance().getComponent (juce::Desktop::getInstance().getNumComponents() - 1);
+    juce::Component* clicked = main;
+    auto* field = dynamic_cast<juce::Label*> (findNamed (*main, "TEMPO"));
+    if (GetParam().edit == Edit::sequencerVelocity)
+    {
+        main->openSequenceEditor();
+        clicked = main->getSequencerWindow();
+        auto* editor = dynamic_cast<SequencerComponent*> (main->getSequencerWindow()->getContentComponent());
+        editor->getTable().selectRow (2);
+        field = &editor->getVelocityView().getStepEditor (9)->getNumberBox();
+    }
+    if (GetParam().edit == Edit::messageBox)
+        juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, "Box", "Modal");
+    else
+        field->showEditor();
+    ASSERT_NE (juce::Component::getCurrentlyModalComponent(), nullptr);
+
+    // What a button press on the window does before the press itself reaches the window; the edit
+    // then ends by its key.
+    clicked->getPeer()->toFront (true);
+    juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
+    EXPECT_TRUE (
+        testing_support::pumpUntil ([&] { return frontOrderOf (tool) > frontOrderOf (clicked); }, 2000));
+}
+INSTANTIATE_TEST_SUITE_P (
+    Tools, DesktopWindowsUnderATool,
+    testing::Values (ToolOverAnEdit{"SendMultiplePresets", CommandIds::sendMultiplePresets, Edit::tempo},
+                     ToolOverAnEdit{"SendPreset", CommandIds::sendToHardware, Edit::tempo},
+                     ToolOverAnEdit{"AutoPopulate", CommandIds::autoPopulateTool, Edit::tempo},
+                     ToolOverAnEdit{"GlobalSettings", CommandIds::globalSettingsEditor,
+                                    Edit::sequencerVelocity},
+                     ToolOverAnEdit{"MidiSetup", CommandIds::midiSetup, Edit::messageBox}),
+    [] (const auto& row) { return std::string (row.param.tool); });
