@@ -9,6 +9,7 @@
 #include <X11/Xlibint.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace
@@ -263,7 +264,47 @@ private:
     bool restacking = false;
     juce::Component::SafePointer<juce::Component> waitingFor, frontWhileModal;
 };
+
+// A window's standard name follows its title, on each native window it is given.
+class StandardTitles final : private juce::ComponentListener
+{
+public:
+    static void follow (juce::Component& window)
+    {
+        static StandardTitles titles;
+        // Once only: the framework's listener list takes no listener twice.
+        window.addComponentListener (&titles);
+        publish (window);
+    }
+
+private:
+    void componentNameChanged (juce::Component& window) override { publish (window); }
+    // Also when the window is put on the desktop, with a native window of its own.
+    void componentParentHierarchyChanged (juce::Component& window) override { publish (window); }
+
+    static void publish (const juce::Component& window)
+    {
+        auto* display = sharedDisplay();
+        const auto native = nativeWindowOf (window);
+        if (display == nullptr || native == 0 || !window.isOnDesktop())
+            return;
+
+        const XLock lock;
+        const auto* title = window.getName().toRawUTF8();
+        const auto utf8 = XInternAtom (display, "UTF8_STRING", False);
+        for (auto* name : {"_NET_WM_NAME", "_NET_WM_ICON_NAME"})
+            XChangeProperty (display, native, XInternAtom (display, name, False), utf8, 8, PropModeReplace,
+                             reinterpret_cast<const unsigned char*> (title), (int)std::strlen (title));
+        // Now, not whenever the framework next sends its own requests: a title changes as the user acts.
+        XFlush (display);
+    }
+};
 } // namespace
+
+void WindowStacking::carryTitle (juce::Component& window)
+{
+    StandardTitles::follow (window);
+}
 
 void WindowStacking::joinProgram (juce::Component& window)
 {
@@ -273,6 +314,7 @@ void WindowStacking::joinProgram (juce::Component& window)
         return;
 
     FrontOrder::get().watch (window);
+    StandardTitles::follow (window);
     const XLock lock;
     joinGroup (display, native);
 }
@@ -285,6 +327,7 @@ void WindowStacking::keepAbove (juce::Component& tool, const juce::Component* ow
         return;
 
     FrontOrder::get().keepAbove (tool, owner);
+    StandardTitles::follow (tool);
     const XLock lock;
     joinGroup (display, native);
 
@@ -301,6 +344,8 @@ void WindowStacking::showOnScreen (juce::Component& window)
 }
 
 #else
+
+void WindowStacking::carryTitle (juce::Component&) {}
 
 void WindowStacking::joinProgram (juce::Component&) {}
 

@@ -1,4 +1,5 @@
 #include "ApplicationTestFixture.h"
+#include "app/NativeDesktopInteraction.h"
 #include "dialogs/SendMultiplePresetsWindow.h"
 #include "sequencer/SequencerComponent.h"
 #include "support/MouseDriver.h"
@@ -26,6 +27,20 @@ std::pair<Window, Window> hintsOf (Display* display, juce::Component* window)
         XFree (hints);
     }
     return {owner, group};
+}
+
+juce::String standardNameOf (Display* display, juce::Component* window)
+{
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty (display, idOf (window), XInternAtom (display, "_NET_WM_NAME", False), 0, 1024, False,
+                        XInternAtom (display, "UTF8_STRING", False), &type, &format, &count, &remaining,
+                        &data);
+    const auto name = juce::String::fromUTF8 (reinterpret_cast<const char*> (data), (int)count);
+    XFree (data);
+    return name;
 }
 } // namespace
 
@@ -66,6 +81,30 @@ TEST_F (DesktopWindows, ToolWindowsAreTransientForTheWindowsTheyServe)
     for (auto* tool : ofApp)
         EXPECT_EQ (hintsOf (display, tool), std::make_pair (DefaultRootWindow (display), group))
             << tool->getName();
+}
+
+// Task bars, pagers and wmctrl know a window by its standard name: every window of the program,
+// message boxes included, carries its title there, also once the title changes.
+TEST_F (DesktopWindows, EveryWindowCarriesItsTitleAsItsStandardName)
+{
+    start();
+    NativeDesktopInteraction boxes;
+    auto* main = window (0);
+    for (auto id : {CommandIds::sendToHardware, CommandIds::sequenceEdit, CommandIds::autoPopulateTool})
+        main->perform (juce::ApplicationCommandTarget::InvocationInfo (id));
+    for (auto id : {CommandIds::loadFromHardware, CommandIds::sendMultiplePresets,
+                    CommandIds::globalSettingsEditor, CommandIds::midiSetup, CommandIds::about})
+        invoke (id);
+    boxes.showWarningAsync ("Warning", "Text");
+    desktop->filesToSave = {folder.getChildFile ("Renamed.vexob")};
+    ASSERT_TRUE (main->saveAs());
+
+    auto& windows = juce::Desktop::getInstance();
+    ASSERT_EQ (windows.getNumComponents(), 10);
+    for (int i = 0; i < windows.getNumComponents(); ++i)
+        EXPECT_EQ (standardNameOf (display, windows.getComponent (i)), windows.getComponent (i)->getName());
+    EXPECT_TRUE (main->getName().endsWith ("Renamed.vexob"));
+    juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
 }
 
 // A window manager starting with the program may give the window another size; it takes its own back.
