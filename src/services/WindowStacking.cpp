@@ -4,6 +4,8 @@
 
 #include "services/WindowStacking.h"
 
+#include "services/RestoredWindowPlace.h"
+
 #if JUCE_LINUX || JUCE_BSD
 // For the hook that tells when a connection closes.
 #include <X11/Xlibint.h>
@@ -315,6 +317,7 @@ void WindowStacking::joinProgram (juce::Component& window)
 
     FrontOrder::get().watch (window);
     StandardTitles::follow (window);
+    RestoredWindowPlace::keep (window);
     const XLock lock;
     joinGroup (display, native);
 }
@@ -328,6 +331,7 @@ void WindowStacking::keepAbove (juce::Component& tool, const juce::Component* ow
 
     FrontOrder::get().keepAbove (tool, owner);
     StandardTitles::follow (tool);
+    RestoredWindowPlace::keep (tool);
     const XLock lock;
     joinGroup (display, native);
 

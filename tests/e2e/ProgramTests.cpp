@@ -226,3 +226,21 @@ TEST_F (OnOwnDisplay, SequenceEditOpensInTheSamePlaceEveryTimeUnderAWindowManage
         ASSERT_TRUE (screen::pressKeysUntil (sequencer, "alt+F4", [&] { return !open(); }));
     }
 }
+
+// A window manager that shows a window shrinking to its icon and back misled the framework about
+// where a window restored after 3 s or more was, and the framework then moved it there.
+TEST_F (OnOwnDisplay, AMainWindowRestoredAfterBeingMinimisedComesBackInItsPlace)
+{
+    TestProcess windowManager, minimise, restore;
+    ASSERT_TRUE (startWindowManager (windowManager));
+    const juce::String main ("VexoB Editor Untitled 1");
+    ASSERT_TRUE (program.start());
+    const auto id = screen::waitForWindow (main);
+    const auto placed = screen::getBounds (main);
+    ASSERT_TRUE (minimise.start ({"xdotool", "windowminimize", id}, 0));
+    ASSERT_TRUE (screen::waitUntil ([&] { return !screen::isShowing (main); }, 5000));
+    juce::Thread::sleep (3500);
+    ASSERT_TRUE (restore.start ({"wmctrl", "-i", "-a", id}, 0));
+    juce::Thread::sleep (1500);
+    EXPECT_EQ (screen::getBounds (main).toString(), placed.toString());
+}
