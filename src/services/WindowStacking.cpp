@@ -71,13 +71,19 @@ Window groupLeader (::Display* display)
     return leader.window;
 }
 
-void joinGroup (::Display* display, Window window)
+// In the program's window group, or in none.
+void setGroup (::Display* display, Window window, bool inTheGroup)
 {
     XWMHints none{};
     auto* held = XGetWMHints (display, window);
     auto* hints = held != nullptr ? held : &none;
-    hints->flags |= WindowGroupHint;
-    hints->window_group = groupLeader (display);
+    if (inTheGroup)
+    {
+        hints->flags |= WindowGroupHint;
+        hints->window_group = groupLeader (display);
+    }
+    else
+        hints->flags &= ~WindowGroupHint;
     XSetWMHints (display, window, hints);
     if (held != nullptr)
         XFree (held);
@@ -319,7 +325,7 @@ void WindowStacking::joinProgram (juce::Component& window)
     StandardTitles::follow (window);
     RestoredWindowPlace::keep (window);
     const XLock lock;
-    joinGroup (display, native);
+    setGroup (display, native, true);
 }
 
 void WindowStacking::keepAbove (juce::Component& tool, const juce::Component* owner)
@@ -333,10 +339,13 @@ void WindowStacking::keepAbove (juce::Component& tool, const juce::Component* ow
     StandardTitles::follow (tool);
     RestoredWindowPlace::keep (tool);
     const XLock lock;
-    joinGroup (display, native);
-
-    // Transient for the root window stands for the whole group, as window managers read it.
+    // Transient for the root window stands for the whole group, as window managers read it. Such a
+    // tool is kept above every window of the group, and some window managers (openbox) count the
+    // other tools among those: a tool of one main window kept in the group could never come in
+    // front of the application's tools, though opened or clicked last. Out of the group, it stays
+    // above the window it is transient for, and the tools take turns in front.
     const auto ownerWindow = owner != nullptr ? nativeWindowOf (*owner->getTopLevelComponent()) : 0;
+    setGroup (display, native, ownerWindow == 0);
     XSetTransientForHint (display, native, ownerWindow != 0 ? ownerWindow : DefaultRootWindow (display));
 }
 

@@ -244,3 +244,28 @@ TEST_F (OnOwnDisplay, AMainWindowRestoredAfterBeingMinimisedComesBackInItsPlace)
     juce::Thread::sleep (1500);
     EXPECT_EQ (screen::getBounds (main).toString(), placed.toString());
 }
+
+// openbox kept an application's tool, transient for the program's whole group, above the other
+// tools of the group too: Send Preset, opened after Load Preset, stayed under it, even when clicked.
+TEST_F (OnOwnDisplay, TheToolOpenedOrClickedLastIsInFrontUnderAWindowManager)
+{
+    TestProcess windowManager;
+    ASSERT_TRUE (startWindowManager (windowManager));
+    const juce::String main ("VexoB Editor Untitled 1"), load ("Load Preset"), send ("Send Preset");
+    ASSERT_TRUE (program.start() && screen::waitForWindow (main).isNotEmpty());
+    ASSERT_TRUE (screen::chooseMenuItem (main, 0, 5, [&] { return screen::isShowing (load); }));
+    ASSERT_TRUE (screen::chooseMenuItem (main, 0, 6, [&] { return screen::isShowing (send); }));
+    const auto inFront = [&] (const juce::String& front, const juce::String& behind)
+    {
+        return screen::waitUntil (
+            [&]
+            {
+                return xStackingOrder().indexOf (screen::waitForWindow (front)) >
+                       xStackingOrder().indexOf (screen::waitForWindow (behind));
+            },
+            3000);
+    };
+    EXPECT_TRUE (inFront (send, load));
+    EXPECT_TRUE (screen::click (load, {10, 200}) && inFront (load, send));
+    EXPECT_TRUE (screen::click (send, {10, 100}) && inFront (send, load));
+}

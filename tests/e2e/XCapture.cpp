@@ -2,6 +2,7 @@
 
 // Last: Xlib's macros (None, Status, KeyPress...) would clash with JUCE's names.
 #include <X11/Xlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 #include <memory>
@@ -72,6 +73,27 @@ juce::uint64 xWindowManagerId()
 {
     const std::unique_ptr<Display, int (*) (Display*)> display (XOpenDisplay (nullptr), XCloseDisplay);
     return display ? XGetSelectionOwner (display.get(), XInternAtom (display.get(), "WM_S0", False)) : 0;
+}
+
+juce::StringArray xStackingOrder()
+{
+    const std::unique_ptr<Display, int (*) (Display*)> display (XOpenDisplay (nullptr), XCloseDisplay);
+    juce::StringArray ids;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    if (display != nullptr &&
+        XGetWindowProperty (display.get(), DefaultRootWindow (display.get()),
+                            XInternAtom (display.get(), "_NET_CLIENT_LIST_STACKING", False), 0, 1024, False,
+                            XA_WINDOW, &type, &format, &count, &remaining, &data) == Success &&
+        data != nullptr)
+    {
+        for (unsigned long i = 0; i < count; ++i)
+            ids.add (juce::String ((juce::uint64) reinterpret_cast<const Window*> (data)[i]));
+        XFree (data);
+    }
+    return ids;
 }
 
 bool askXWindowManagerToClose (const juce::String& windowId)
