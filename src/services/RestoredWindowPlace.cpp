@@ -51,6 +51,12 @@ public:
         windows.emplace (window, Mapping{});
     }
 
+    void forget (::Window window)
+    {
+        const std::lock_guard<std::mutex> lock (guard);
+        windows.erase (window);
+    }
+
     // Whether the window came back on the screen within the last moments.
     bool isComingBack (::Window window)
     {
@@ -106,36 +112,53 @@ public:
 
     void keep (juce::Component& window)
     {
-        Mappings::get().watch (nativeWindowOf (window));
-        if (places.emplace (&window, window.getPosition()).second)
+        const auto [found, added] = places.emplace (&window, Place{window.getPosition()});
+        if (added)
             window.addComponentListener (this);
+        watchNativeWindow (window, found->second);
     }
 
 private:
+    struct Place
+    {
+        juce::Point<int> where;
+        ::Window native = 0;
+    };
+
+    static void watchNativeWindow (const juce::Component& window, Place& place)
+    {
+        const auto native = nativeWindowOf (window);
+        if (native == place.native)
+            return;
+        Mappings::get().forget (place.native);
+        Mappings::get().watch (place.native = native);
+    }
+
     void componentMovedOrResized (juce::Component& window, bool wasMoved, bool) override
     {
         if (!wasMoved)
             return;
         auto& place = places.at (&window);
-        if (!Mappings::get().isComingBack (nativeWindowOf (window)))
-            place = window.getPosition();
-        else if (window.getPosition() != place)
-            window.setTopLeftPosition (place);
+        if (!Mappings::get().isComingBack (place.native))
+            place.where = window.getPosition();
+        else if (window.getPosition() != place.where)
+            window.setTopLeftPosition (place.where);
     }
 
-    // A new native window, which is watched too.
+    // Also when the window is given a new native window.
     void componentParentHierarchyChanged (juce::Component& window) override
     {
-        Mappings::get().watch (nativeWindowOf (window));
+        watchNativeWindow (window, places.at (&window));
     }
 
     void componentBeingDeleted (juce::Component& window) override
     {
         window.removeComponentListener (this);
+        Mappings::get().forget (places.at (&window).native);
         places.erase (&window);
     }
 
-    std::map<juce::Component*, juce::Point<int>> places;
+    std::map<juce::Component*, Place> places;
 };
 } // namespace
 
