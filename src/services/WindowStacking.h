@@ -4,10 +4,10 @@
 
 // How the program's windows meet the window manager, which alone decides whether and where
 // top-level windows show. A tool window that is merely brought to the front falls behind its main
-// window at the next click on that main window; so on X11 every window of the program joins one
-// window group, a main window's small tools are marked as transient for that main window, and an
-// application's tool as transient for the whole group, so the window manager keeps it above every
-// main window. The framework has no such notion, so elsewhere this only shows windows.
+// window at the next click on that main window; so on X11 the program's windows join one window
+// group, an application's tool is marked as transient for the whole group, so the window manager
+// keeps it above every main window, and a main window's small tools as transient for that main
+// window, outside the group. The framework has no such notion, so elsewhere this only shows windows.
 namespace WindowStacking
 {
 // Makes a window on the desktop one of the program's windows. Best called before it is first shown.
