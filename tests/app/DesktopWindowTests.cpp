@@ -31,16 +31,11 @@ std::pair<Window, Window> hintsOf (Display* display, juce::Component* window)
 
 juce::String standardNameOf (Display* display, juce::Component* window)
 {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0, remaining = 0;
-    unsigned char* data = nullptr;
-    XGetWindowProperty (display, idOf (window), XInternAtom (display, "_NET_WM_NAME", False), 0, 1024, False,
-                        XInternAtom (display, "UTF8_STRING", False), &type, &format, &count, &remaining,
-                        &data);
-    const auto name = juce::String::fromUTF8 (reinterpret_cast<const char*> (data), (int)count);
-    XFree (data);
-    return name;
+    XTextProperty name{};
+    XGetTextProperty (display, idOf (window), &name, XInternAtom (display, "_NET_WM_NAME", False));
+    const auto text = juce::String::fromUTF8 (reinterpret_cast<const char*> (name.value), (int)name.nitems);
+    XFree (name.value);
+    return text;
 }
 } // namespace
 
@@ -185,26 +180,6 @@ TEST_F (DesktopWindows, EventsReadDuringARoundTripReachTheirWindows)
 
 namespace
 {
-enum class Edit
-{
-    tempo,
-    sequencerVelocity,
-    messageBox
-};
-struct ToolOverAnEdit
-{
-    const char* tool;
-    juce::CommandID opening;
-    Edit edit;
-};
-void PrintTo (const ToolOverAnEdit& row, std::ostream* out)
-{
-    *out << row.tool;
-}
-class DesktopWindowsUnderATool : public DesktopWindows, public testing::WithParamInterface<ToolOverAnEdit>
-{
-};
-
 juce::Component* findNamed (juce::Component& parent, const juce::String& name)
 {
     for (auto* child : parent.getChildren())
@@ -220,6 +195,19 @@ int frontOrderOf (const juce::Component* window)
             return i;
     return -1;
 }
+
+// The command that opens the tool; what is edited: a field of the main window, one of its Sequence
+// Edit window, or nothing but a message box.
+enum Edit
+{
+    mainField,
+    sequencerField,
+    messageBox
+};
+class DesktopWindowsUnderATool : public DesktopWindows,
+                                 public testing::WithParamInterface<std::pair<int, Edit>>
+{
+};
 } // namespace
 
 // The framework brings a modal component's window (a field being edited in place, a message box)
@@ -228,23 +216,24 @@ int frontOrderOf (const juce::Component* window)
 // front again, where the window manager keeps it.
 TEST_P (DesktopWindowsUnderATool, AClickInTheWindowBeingEditedLeavesTheToolInFront)
 {
+    const auto [opening, edit] = GetParam();
     start();
     auto* main = window (0);
-    if (!main->perform (juce::ApplicationCommandTarget::InvocationInfo (GetParam().opening)))
-        invoke (GetParam().opening);
+    if (!main->perform (juce::ApplicationCommandTarget::InvocationInfo (opening)))
+        invoke (opening);
     auto* tool =
         juce::Desktop::getInstance().getComponent (juce::Desktop::getInstance().getNumComponents() - 1);
     juce::Component* clicked = main;
     auto* field = dynamic_cast<juce::Label*> (findNamed (*main, "TEMPO"));
-    if (GetParam().edit == Edit::sequencerVelocity)
+    if (edit == sequencerField)
     {
         main->openSequenceEditor();
-        clicked = main->getSequencerWindow();
         auto* editor = dynamic_cast<SequencerComponent*> (main->getSequencerWindow()->getContentComponent());
         editor->getTable().selectRow (2);
         field = &editor->getVelocityView().getStepEditor (9)->getNumberBox();
+        clicked = main->getSequencerWindow();
     }
-    if (GetParam().edit == Edit::messageBox)
+    if (edit == messageBox)
         juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, "Box", "Modal");
     else
         field->showEditor();
@@ -257,12 +246,9 @@ TEST_P (DesktopWindowsUnderATool, AClickInTheWindowBeingEditedLeavesTheToolInFro
     EXPECT_TRUE (
         testing_support::pumpUntil ([&] { return frontOrderOf (tool) > frontOrderOf (clicked); }, 2000));
 }
-INSTANTIATE_TEST_SUITE_P (
-    Tools, DesktopWindowsUnderATool,
-    testing::Values (ToolOverAnEdit{"SendMultiplePresets", CommandIds::sendMultiplePresets, Edit::tempo},
-                     ToolOverAnEdit{"SendPreset", CommandIds::sendToHardware, Edit::tempo},
-                     ToolOverAnEdit{"AutoPopulate", CommandIds::autoPopulateTool, Edit::tempo},
-                     ToolOverAnEdit{"GlobalSettings", CommandIds::globalSettingsEditor,
-                                    Edit::sequencerVelocity},
-                     ToolOverAnEdit{"MidiSetup", CommandIds::midiSetup, Edit::messageBox}),
-    [] (const auto& row) { return std::string (row.param.tool); });
+INSTANTIATE_TEST_SUITE_P (Tools, DesktopWindowsUnderATool,
+                          testing::Values (std::pair (CommandIds::sendMultiplePresets, mainField),
+                                           std::pair (CommandIds::sendToHardware, mainField),
+                                           std::pair (CommandIds::autoPopulateTool, mainField),
+                                           std::pair (CommandIds::globalSettingsEditor, sequencerField),
+                                           std::pair (CommandIds::midiSetup, messageBox)));

@@ -2,7 +2,6 @@
 
 // Last: Xlib's macros (None, Status, KeyPress...) would clash with JUCE's names.
 #include <X11/Xlib.h>
-#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 #include <memory>
@@ -78,21 +77,14 @@ juce::uint64 xWindowManagerId()
 juce::StringArray xStackingOrder()
 {
     const std::unique_ptr<Display, int (*) (Display*)> display (XOpenDisplay (nullptr), XCloseDisplay);
+    const auto name =
+        display != nullptr ? XInternAtom (display.get(), "_NET_CLIENT_LIST_STACKING", False) : 0;
+    XTextProperty list{};
     juce::StringArray ids;
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0, remaining = 0;
-    unsigned char* data = nullptr;
-    if (display != nullptr &&
-        XGetWindowProperty (display.get(), DefaultRootWindow (display.get()),
-                            XInternAtom (display.get(), "_NET_CLIENT_LIST_STACKING", False), 0, 1024, False,
-                            XA_WINDOW, &type, &format, &count, &remaining, &data) == Success &&
-        data != nullptr)
-    {
-        for (unsigned long i = 0; i < count; ++i)
-            ids.add (juce::String ((juce::uint64) reinterpret_cast<const Window*> (data)[i]));
-        XFree (data);
-    }
+    if (name != 0 && XGetTextProperty (display.get(), DefaultRootWindow (display.get()), &list, name) != 0)
+        for (unsigned long i = 0; i < list.nitems; ++i)
+            ids.add (juce::String ((juce::uint64) reinterpret_cast<const long*> (list.value)[i]));
+    XFree (list.value);
     return ids;
 }
 
