@@ -62,6 +62,7 @@ public:
     void showMidiSetupWindow() override {}
     void closeToolWindow (ToolWindowKind) override {}
     juce::Image getLogoImage() const override { return {}; }
+    juce::ApplicationCommandManager* getCommandManager() const override { return nullptr; }
 
     std::shared_ptr<SimulatedDevicePortSystem> ports;
     MidiManager::Ptr midiManager;

@@ -1,5 +1,7 @@
 #include "app/ChooserBox.h"
 
+#include "services/WindowStacking.h"
+
 namespace
 {
 // Hiding is what the box's own Cancel button does (its handler is private): a modal box taken
@@ -40,8 +42,11 @@ ChooserBox::ChooserBox (const juce::String& title, const juce::String& pattern, 
     , desktopChooser (title, {}, pattern)
 {
     if (!juce::FileChooser::isPlatformDialogAvailable())
+    {
         frameworkBox = std::make_unique<FrameworkBox> (title, pattern.trim().isEmpty() ? "*" : pattern,
                                                        getBrowserFlags());
+        WindowStacking::carryTitle (frameworkBox->box);
+    }
 }
 
 ChooserBox::~ChooserBox() = default;

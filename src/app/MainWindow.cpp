@@ -234,9 +234,12 @@ void MainWindow::openSequenceEditor()
         if (content == nullptr)
             return;
 
-        // Titled after this window, also once Save As or an opened file renames it.
-        sequencerWindow.getOrMake ([&content] { return new SequencerWindow (std::move (content)); })
-            .followTitleOf (*this);
+        // Titled after this window, also once Save As or an opened file renames it; the shortcuts
+        // pressed in it act on this window.
+        auto& made =
+            sequencerWindow.getOrMake ([&content] { return new SequencerWindow (std::move (content)); });
+        made.followTitleOf (*this);
+        made.serve (*this);
     }
 
     sequencerWindow.show (this, ToolStacking::ownWindow);
@@ -250,7 +253,9 @@ void MainWindow::openAutoPopulateTool()
         auto content = app != nullptr ? app->createAutoPopulateComponent (preset) : nullptr;
         if (content == nullptr)
             return;
-        autoPopulateWindow.getOrMake ([&content] { return new AutoPopToolWindow (std::move (content)); });
+        // The shortcuts pressed in the tool act on this window.
+        autoPopulateWindow.getOrMake ([&content] { return new AutoPopToolWindow (std::move (content)); })
+            .serve (*this);
     }
 
     autoPopulateWindow.show (this);

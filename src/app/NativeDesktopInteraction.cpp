@@ -1,6 +1,7 @@
 #include "app/NativeDesktopInteraction.h"
 
 #include "app/ChooserBox.h"
+#include "services/WindowStacking.h"
 #include "widgets/MessageBoxLook.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -8,7 +9,8 @@
 #include <algorithm>
 
 NativeDesktopInteraction::NativeDesktopInteraction (OpenerStart start)
-    : boxLook (std::make_unique<MessageBoxLook>())
+    : boxLook (
+          std::make_unique<MessageBoxLook> ([] (juce::Component& box) { WindowStacking::carryTitle (box); }))
     , startOpener (start)
 {
     juce::LookAndFeel::setDefaultLookAndFeel (boxLook.get());

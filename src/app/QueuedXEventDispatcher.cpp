@@ -20,13 +20,15 @@ int (*previousAfterRequest) (::Display*) = nullptr;
 
 // Called by Xlib after every request on the connection, on the thread that made it, once the
 // connection is unlocked. It only reads the queue's length, which costs no request and no read,
-// and asks for a message when something waits.
+// and asks for a message when something waits. The function it replaced goes first: one that makes
+// a round trip of its own (Xlib's synchronous mode does, after every request) reads events too.
 int afterRequest (::Display* display)
 {
+    const int result = previousAfterRequest != nullptr ? previousAfterRequest (display) : 0;
     if (XQLength (display) > 0)
         if (auto* waiting = dispatcher.load())
             waiting->triggerAsyncUpdate();
-    return previousAfterRequest != nullptr ? previousAfterRequest (display) : 0;
+    return result;
 }
 } // namespace
 

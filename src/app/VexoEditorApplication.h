@@ -118,7 +118,7 @@ public:
 
     MidiManager::Ptr getMidiManager() const override { return midiManager; }
     WindowManager* getWindowManager() const { return windowManager.get(); }
-    juce::ApplicationCommandManager* getCommandManager() const { return commandManager.get(); }
+    juce::ApplicationCommandManager* getCommandManager() const override { return commandManager.get(); }
     MainMenuModel* getMenuModel() const { return menuModel.get(); }
     DesktopInteraction& getDesktop() const override { return *desktop; }
 

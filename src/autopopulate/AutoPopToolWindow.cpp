@@ -3,8 +3,8 @@
 #include "autopopulate/AutoPopulateText.h"
 
 AutoPopToolWindow::AutoPopToolWindow (std::unique_ptr<juce::Component> content)
-    : juce::DocumentWindow (AutoPopulateText::windowTitle, juce::Colours::black,
-                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, true)
+    : ToolDocumentWindow (AutoPopulateText::windowTitle, juce::Colours::black,
+                          juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, true)
 {
     jassert (content != nullptr);
     setUsingNativeTitleBar (true);

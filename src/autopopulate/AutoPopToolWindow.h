@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services/ToolDocumentWindow.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <memory>
@@ -7,7 +9,7 @@
 // The Auto Populate window of one main window. Its close button only takes it off the screen: it
 // keeps its pages, toggles and values for the next time it is shown, until its main window lets
 // it go.
-class AutoPopToolWindow final : public juce::DocumentWindow, public juce::ReferenceCountedObject
+class AutoPopToolWindow final : public ToolDocumentWindow, public juce::ReferenceCountedObject
 {
 public:
     using Ptr = juce::ReferenceCountedObjectPtr<AutoPopToolWindow>;

@@ -20,6 +20,9 @@ public:
     // No frame of its own: the logo fills the window to its edges.
     juce::BorderSize<int> getBorderThickness() override { return {}; }
 
+    // A close from the window manager (Alt+F4, a task bar) takes it off the screen as a click does.
+    void userTriedToCloseWindow() override { setVisible (false); }
+
 private:
     // The window shows its content and this counted reference owns it; the window's own content
     // ownership would delete it a second time.

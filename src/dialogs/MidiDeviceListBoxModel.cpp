@@ -35,6 +35,20 @@ void MidiDeviceListBoxModel::selectedRowsChanged (int lastRowSelected)
     selectedName = lastRowSelected >= 0 ? names[lastRowSelected] : juce::String();
 }
 
+void MidiDeviceListBoxModel::listBoxItemClicked (int row, const juce::MouseEvent& event)
+{
+    // The list selects a row that was not selected as the button goes down, but leaves a click on
+    // the selected row to the button's release: a click seen on release was one on the selected
+    // row. The second click of a double click only confirms the row it selected, and shift and the
+    // right button keep the selection, as they do in any list.
+    if (event.source.isDragging() || event.getNumberOfClicks() > 1 || event.mods.isShiftDown() ||
+        event.mods.isPopupMenu())
+        return;
+
+    if (auto* list = event.eventComponent->findParentComponentOfClass<juce::ListBox>())
+        list->deselectRow (row);
+}
+
 void MidiDeviceListBoxModel::clear()
 {
     selectedName.clear();

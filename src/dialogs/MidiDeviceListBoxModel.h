@@ -20,6 +20,9 @@ public:
     // beyond the names changes nothing.
     void selectedRowsChanged (int lastRowSelected) override;
 
+    // A click on the selected row deselects it, so that a direction can be left without a port.
+    void listBoxItemClicked (int row, const juce::MouseEvent& event) override;
+
     // No names, nothing selected.
     void clear();
     void addName (const juce::String& name);

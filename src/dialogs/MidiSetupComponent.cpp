@@ -22,7 +22,12 @@ void styleList (juce::ListBox& list, juce::LookAndFeel& look)
     scrollBar.setColour (juce::ScrollBar::backgroundColourId, scrollBarTrackColour);
     scrollBar.setColour (juce::ScrollBar::thumbColourId, scrollBarThumbColour);
     if (auto* viewport = list.getViewport())
+    {
         viewport->setScrollBarThickness (CustomLookForAuxiliaryWindows::getScrollBarThickness());
+        // Scrolling by dragging would leave every selection to the release of a touch, where the
+        // list's model takes a click as one on the selected row, to deselect it.
+        viewport->setScrollOnDragMode (juce::Viewport::ScrollOnDragMode::never);
+    }
 
     list.setLookAndFeel (&look);
     list.setColour (juce::ListBox::backgroundColourId,

@@ -40,7 +40,9 @@ bool ReplyExchange::replyReceived (const juce::MidiMessage& reply, double receiv
     if (fasterThanCable && receivedMs >= waitEndsMs)
         owed = 0;
 
-    if (!onItsWay)
+    // One that came before the message on its way was handed over, a stray that raced the hand-over
+    // on its way to this thread, answers something earlier or nothing.
+    if (!onItsWay || receivedMs < onItsWay->handedOverMs)
     {
         if (owed == 0)
             return false;

@@ -57,7 +57,7 @@ public:
     void add (EditorPreset::Ptr preset, int slot);
 
     // A reply of this exchange's kind, received at the time given (millisecond counter). False
-    // when nothing awaited it: nothing on its way and no reply owed.
+    // when nothing awaited it: nothing on its way when it came and no reply owed.
     bool replyReceived (const juce::MidiMessage& reply, double receivedMs);
 
     // Its timer's callback.

@@ -23,7 +23,8 @@
 // silently drops what a second dump would overflow it with. Each exchange keeps to these rules,
 // whatever the timing of the replies:
 // 1. One message at a time is on its way. In step, a reply is its own and the next goes at once,
-//    so a device faster than its cable keeps its speed.
+//    so a device faster than its cable keeps its speed. One that came before the message was handed
+//    over never is: it answers the one before, or nothing.
 // 2. A message that ends without its reply (its time-out; its output gone while an input stays)
 //    leaves that reply owed. Until it has come or the late-reply wait has passed, nothing more of
 //    its kind goes out, and a reply is the owed one: dropped.

@@ -3,8 +3,8 @@
 const juce::String SequencerWindow::titleSuffix (" Sequence Edit");
 
 SequencerWindow::SequencerWindow (std::unique_ptr<juce::Component> content)
-    : juce::DocumentWindow ("Sequencer", juce::Colours::grey,
-                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, true)
+    : ToolDocumentWindow ("Sequencer", juce::Colours::grey,
+                          juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, true)
 {
     jassert (content != nullptr);
     const auto width = content->getWidth();

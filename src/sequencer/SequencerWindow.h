@@ -1,12 +1,14 @@
 #pragma once
 
+#include "services/ToolDocumentWindow.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <memory>
 
 // The window of a main window's step-sequencer editor. Its close button only hides it: the next
 // "Sequence Edit" shows it again as it was, and it lives as long as its main window.
-class SequencerWindow : public juce::DocumentWindow,
+class SequencerWindow : public ToolDocumentWindow,
                         public juce::ReferenceCountedObject,
                         private juce::ComponentListener
 {

@@ -7,6 +7,11 @@
 
 #include <juce_graphics/juce_graphics.h>
 
+namespace juce
+{
+class ApplicationCommandManager;
+}
+
 // What the windows, panels and tools of the program ask of the application: its engine and MIDI
 // ports, a preset to start from, a new main window, a message for the user, and the closing of the
 // application-wide tool windows. They live below the application and reach it only through this
@@ -49,6 +54,9 @@ public:
     virtual DesktopInteraction& getDesktop() const = 0;
 
     virtual void showMidiSetupWindow() = 0;
+
+    // The program's commands and their shortcuts; null while there are none.
+    virtual juce::ApplicationCommandManager* getCommandManager() const = 0;
 
     // Lets go of one of the application's tool windows. Safe from inside that window's own
     // callbacks: the window leaves the screen at once and is destroyed once they have returned.

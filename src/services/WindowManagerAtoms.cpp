@@ -46,7 +46,11 @@ void WindowManagerAtoms::createBeforeTheFrameworkConnects()
 
     // The framework's own first Xlib call would be this; here it comes before the connection below.
     XInitThreads();
-    auto* display = XOpenDisplay (nullptr);
+    // The display the framework will open: DISPLAY's, or without it the framework's own choice.
+    auto name = juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
+    if (name.isEmpty())
+        name = ":0.0";
+    auto* display = XOpenDisplay (name.toRawUTF8());
     if (display == nullptr)
         return;
 

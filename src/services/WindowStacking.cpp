@@ -4,11 +4,14 @@
 
 #include "services/WindowStacking.h"
 
+#include "services/RestoredWindowPlace.h"
+
 #if JUCE_LINUX || JUCE_BSD
 // For the hook that tells when a connection closes.
 #include <X11/Xlibint.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace
@@ -68,13 +71,19 @@ Window groupLeader (::Display* display)
     return leader.window;
 }
 
-void joinGroup (::Display* display, Window window)
+// In the program's window group, or in none.
+void setGroup (::Display* display, Window window, bool inTheGroup)
 {
     XWMHints none{};
     auto* held = XGetWMHints (display, window);
     auto* hints = held != nullptr ? held : &none;
-    hints->flags |= WindowGroupHint;
-    hints->window_group = groupLeader (display);
+    if (inTheGroup)
+    {
+        hints->flags |= WindowGroupHint;
+        hints->window_group = groupLeader (display);
+    }
+    else
+        hints->flags &= ~WindowGroupHint;
     XSetWMHints (display, window, hints);
     if (held != nullptr)
         XFree (held);
@@ -151,7 +160,14 @@ private:
 // a tool above the window it serves, or above every window of the program, however often those
 // are clicked. So whenever one of the program's windows comes to the front, the tools kept above it
 // come to the front after it in the framework's order too (without a request to the window manager,
-// which has them there already), and a drop lands in the window the user sees.
+// which has them there already), in the order the user last brought them forward, and a drop lands
+// in the window the user sees.
+//
+// Bringing a tool forward runs the framework's own front handling, which calls back here and, while
+// a component is modal (a field being edited in place, a message box, a menu), brings the modal
+// component's window in front again, which calls back here once more. So nothing here runs inside
+// itself, and nothing is brought forward while anything is modal: the framework keeps the modal
+// component's window in front until it leaves, and the tools come forward then.
 class FrontOrder final : private juce::ComponentListener
 {
 public:
@@ -180,6 +196,7 @@ public:
                 return;
             }
         tools.push_back ({&tool, const_cast<juce::Component*> (ownerWindow)});
+        tool.addComponentListener (this);
     }
 
 private:
@@ -203,7 +220,25 @@ private:
 
     void componentBroughtToFront (juce::Component& window) override
     {
+        if (restacking)
+            return;
+
         prune();
+        // A tool the user brought forward stays in front of the other tools when they come forward.
+        const auto asTool =
+            std::find_if (tools.begin(), tools.end(), [&] (auto& k) { return k.tool == &window; });
+        if (asTool != tools.end())
+            std::rotate (asTool, asTool + 1, tools.end());
+
+        if (auto* modal = juce::Component::getCurrentlyModalComponent())
+            restackOnceModalEnds (*modal, window);
+        else
+            bringToolsForward (window);
+    }
+
+    void bringToolsForward (juce::Component& window)
+    {
+        const juce::ScopedValueSetter<bool> busy (restacking, true);
         for (auto& kept : std::vector<Kept> (tools))
             if (kept.tool != nullptr && kept.tool != &window && kept.tool->isShowing() &&
                 (kept.owner == nullptr || kept.owner == &window))
@@ -211,10 +246,73 @@ private:
                     peer->handleBroughtToFront();
     }
 
+    // Once for each modal component, for the window last brought forward while it was modal.
+    void restackOnceModalEnds (juce::Component& modal, juce::Component& window)
+    {
+        const auto waiting = waitingFor != nullptr;
+        frontWhileModal = &window;
+        if (waiting && waitingFor == &modal)
+            return;
+
+        waitingFor = &modal;
+        juce::ModalComponentManager::getInstance()->attachCallback (
+            &modal, juce::ModalCallbackFunction::create (
+                        [this, ended = juce::Component::SafePointer<juce::Component> (&modal)] (int)
+                        {
+                            if (waitingFor != ended)
+                                return;
+                            waitingFor = nullptr;
+                            if (auto* front = frontWhileModal.getComponent())
+                                componentBroughtToFront (*front);
+                        }));
+    }
+
     std::vector<juce::Component::SafePointer<juce::Component>> watched;
     std::vector<Kept> tools;
+    bool restacking = false;
+    juce::Component::SafePointer<juce::Component> waitingFor, frontWhileModal;
+};
+
+// A window's standard name follows its title, on each native window it is given.
+class StandardTitles final : private juce::ComponentListener
+{
+public:
+    static void follow (juce::Component& window)
+    {
+        static StandardTitles titles;
+        // Once only: the framework's listener list takes no listener twice.
+        window.addComponentListener (&titles);
+        publish (window);
+    }
+
+private:
+    void componentNameChanged (juce::Component& window) override { publish (window); }
+    // Also when the window is put on the desktop, with a native window of its own.
+    void componentParentHierarchyChanged (juce::Component& window) override { publish (window); }
+
+    static void publish (const juce::Component& window)
+    {
+        auto* display = sharedDisplay();
+        const auto native = nativeWindowOf (window);
+        if (display == nullptr || native == 0 || !window.isOnDesktop())
+            return;
+
+        const XLock lock;
+        const auto* title = window.getName().toRawUTF8();
+        const auto utf8 = XInternAtom (display, "UTF8_STRING", False);
+        for (auto* name : {"_NET_WM_NAME", "_NET_WM_ICON_NAME"})
+            XChangeProperty (display, native, XInternAtom (display, name, False), utf8, 8, PropModeReplace,
+                             reinterpret_cast<const unsigned char*> (title), (int)std::strlen (title));
+        // Now, not whenever the framework next sends its own requests: a title changes as the user acts.
+        XFlush (display);
+    }
 };
 } // namespace
+
+void WindowStacking::carryTitle (juce::Component& window)
+{
+    StandardTitles::follow (window);
+}
 
 void WindowStacking::joinProgram (juce::Component& window)
 {
@@ -224,8 +322,10 @@ void WindowStacking::joinProgram (juce::Component& window)
         return;
 
     FrontOrder::get().watch (window);
+    StandardTitles::follow (window);
+    RestoredWindowPlace::keep (window);
     const XLock lock;
-    joinGroup (display, native);
+    setGroup (display, native, true);
 }
 
 void WindowStacking::keepAbove (juce::Component& tool, const juce::Component* owner)
@@ -236,11 +336,16 @@ void WindowStacking::keepAbove (juce::Component& tool, const juce::Component* ow
         return;
 
     FrontOrder::get().keepAbove (tool, owner);
+    StandardTitles::follow (tool);
+    RestoredWindowPlace::keep (tool);
     const XLock lock;
-    joinGroup (display, native);
-
-    // Transient for the root window stands for the whole group, as window managers read it.
+    // Transient for the root window stands for the whole group, as window managers read it. Such a
+    // tool is kept above every window of the group, and some window managers (openbox) count the
+    // other tools among those: a tool of one main window kept in the group could never come in
+    // front of the application's tools, though opened or clicked last. Out of the group, it stays
+    // above the window it is transient for, and the tools take turns in front.
     const auto ownerWindow = owner != nullptr ? nativeWindowOf (*owner->getTopLevelComponent()) : 0;
+    setGroup (display, native, ownerWindow == 0);
     XSetTransientForHint (display, native, ownerWindow != 0 ? ownerWindow : DefaultRootWindow (display));
 }
 
@@ -252,6 +357,8 @@ void WindowStacking::showOnScreen (juce::Component& window)
 }
 
 #else
+
+void WindowStacking::carryTitle (juce::Component&) {}
 
 void WindowStacking::joinProgram (juce::Component&) {}
 

@@ -100,6 +100,11 @@ juce::String MessageBoxLook::keepPathsWhole (const juce::String& message, const 
     return lines.joinIntoString ("\n");
 }
 
+MessageBoxLook::MessageBoxLook (std::function<void (juce::Component&)> onBoxMadeToUse)
+    : onBoxMade (std::move (onBoxMadeToUse))
+{
+}
+
 juce::AlertWindow* MessageBoxLook::createAlertWindow (const juce::String& title, const juce::String& message,
                                                       const juce::String& button1,
                                                       const juce::String& button2,
@@ -111,9 +116,12 @@ juce::AlertWindow* MessageBoxLook::createAlertWindow (const juce::String& title,
     const auto screenWidth = screen != nullptr ? screen->userArea.getWidth() : 1024;
     const auto widestLine = widestBoxShare * (float)screenWidth - (float)boxMargins -
                             (iconType == juce::MessageBoxIconType::NoIcon ? 0.0f : (float)iconColumn);
-    return LookAndFeel_V4::createAlertWindow (
+    auto* box = LookAndFeel_V4::createAlertWindow (
         title, keepPathsWhole (message, getAlertWindowMessageFont(), widestLine), button1, button2, button3,
         iconType, numButtons, associatedComponent);
+    if (onBoxMade && box != nullptr)
+        onBoxMade (*box);
+    return box;
 }
 
 void MessageBoxLook::drawAlertBox (juce::Graphics& g, juce::AlertWindow& alert, const juce::Rectangle<int>&,

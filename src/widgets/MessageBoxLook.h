@@ -2,6 +2,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <functional>
+
 // The framework's default look, with the program's message boxes (the framework's alert windows)
 // made readable. The program makes it the default look.
 // - The framework draws a box's icon larger than the column the box keeps for it and partly
@@ -13,6 +15,9 @@
 class MessageBoxLook final : public juce::LookAndFeel_V4
 {
 public:
+    // onBoxMade hears of each box as it is made, before it is shown.
+    explicit MessageBoxLook (std::function<void (juce::Component&)> onBoxMade = {});
+
     juce::AlertWindow* createAlertWindow (const juce::String& title, const juce::String& message,
                                           const juce::String& button1, const juce::String& button2,
                                           const juce::String& button3, juce::MessageBoxIconType iconType,
@@ -27,4 +32,7 @@ public:
     // the font; a single name wider than that stays whole.
     static juce::String keepPathsWhole (const juce::String& message, const juce::Font& font,
                                         float maxLineWidth);
+
+private:
+    std::function<void (juce::Component&)> onBoxMade;
 };

@@ -1,6 +1,8 @@
 #include "ApplicationTestFixture.h"
 #include "IconifyRequestWatch.h"
 
+#include <map>
+
 namespace
 {
 struct Expected
@@ -190,6 +192,38 @@ TEST_F (Commands, MinimizeWindowIconifiesTheActiveMainWindowOnly)
     testing_support::pumpMessages (100);
     EXPECT_FALSE (watch.hasRequestFrom (*window (1)));
 }
+
+// A main window's shortcut pressed on a field of one of its tools (Sequence Edit, or else Auto
+// Populate), with another main window opened after it. Quit stands for the application's commands.
+struct ToolShortcuts : ApplicationTest, testing::WithParamInterface<std::tuple<bool, char>>
+{
+};
+
+TEST_P (ToolShortcuts, ActOnTheMainWindowTheToolBelongsTo)
+{
+    const auto [sequencer, key] = GetParam();
+    IconifyRequestWatch watch;
+    start();
+    invoke (CommandIds::newPreset);
+    juce::Component::SafePointer<MainWindow> own (window (0));
+    own->invoke ({sequencer ? CommandIds::sequenceEdit : CommandIds::autoPopulateTool}, false);
+    juce::DocumentWindow* tool = sequencer ? static_cast<juce::DocumentWindow*> (own->getSequencerWindow())
+                                           : own->getAutoPopulateWindow();
+    auto* field = tool->createKeyboardFocusTraverser()->getDefaultComponent (tool->getContentComponent());
+    ASSERT_TRUE (testing_support::pumpUntil (
+        [field] { return field->grabKeyboardFocus(), field->hasKeyboardFocus (false); }));
+    desktop->filesToSave = {folder.getChildFile ("Saved.vexob")};
+    desktop->answers = {DesktopInteraction::SaveAnswer::no, DesktopInteraction::SaveAnswer::no};
+    tool->getPeer()->handleKeyPress (juce::KeyPress (key, juce::ModifierKeys::commandModifier, 0));
+    const std::map<char, std::function<bool()>> done{
+        {'s', [&] { return own->getPath().endsWith ("Saved.vexob"); }},
+        {'w', [&] { return own == nullptr && numWindows() == 1; }},
+        {'m', [&] { return watch.hasRequestFrom (*own); }},
+        {'q', [&] { return app->quitCount == 1; }}};
+    EXPECT_TRUE (testing_support::pumpUntil (done.at (key)));
+}
+INSTANTIATE_TEST_SUITE_P (BothTools, ToolShortcuts,
+                          testing::Combine (testing::Bool(), testing::Values ('s', 'w', 'm', 'q')));
 
 TEST_F (Commands, TheUserGuideOpensWithTheSystemOrSaysWhereItWasLookedFor)
 {

@@ -1,5 +1,7 @@
 #include "ApplicationTestFixture.h"
+#include "app/NativeDesktopInteraction.h"
 #include "dialogs/SendMultiplePresetsWindow.h"
+#include "sequencer/SequencerComponent.h"
 #include "support/MouseDriver.h"
 
 // Last: Xlib's macros clash with names in the headers above.
@@ -26,6 +28,15 @@ std::pair<Window, Window> hintsOf (Display* display, juce::Component* window)
     }
     return {owner, group};
 }
+
+juce::String standardNameOf (Display* display, juce::Component* window)
+{
+    XTextProperty name{};
+    XGetTextProperty (display, idOf (window), &name, XInternAtom (display, "_NET_WM_NAME", False));
+    const auto text = juce::String::fromUTF8 (reinterpret_cast<const char*> (name.value), (int)name.nitems);
+    XFree (name.value);
+    return text;
+}
 } // namespace
 
 class DesktopWindows : public ApplicationTest
@@ -41,7 +52,8 @@ protected:
 
 // Tools stay above their main window, and the application's tools above all main windows, only
 // if the window manager is told so before they show. Sequence Edit, as large as its main window,
-// is a window of its own in the group, or it would hide its main window's menus.
+// is a window of its own in the group, or it would hide its main window's menus. A main window's
+// own tools are out of the group, or a window manager may keep the application's above them.
 TEST_F (DesktopWindows, ToolWindowsAreTransientForTheWindowsTheyServe)
 {
     start();
@@ -61,10 +73,34 @@ TEST_F (DesktopWindows, ToolWindowsAreTransientForTheWindowsTheyServe)
         ofApp{app->getGetPresetWindow(), app->getSendMultiplePresetsWindow(), app->getGlobalSettingsWindow(),
               app->getMidiSetupWindow(), app->getAboutWindow()};
     for (auto* tool : own)
-        EXPECT_EQ (hintsOf (display, tool), std::make_pair (idOf (main), group)) << tool->getName();
+        EXPECT_EQ (hintsOf (display, tool), std::make_pair (idOf (main), Window (0))) << tool->getName();
     for (auto* tool : ofApp)
         EXPECT_EQ (hintsOf (display, tool), std::make_pair (DefaultRootWindow (display), group))
             << tool->getName();
+}
+
+// Task bars, pagers and wmctrl know a window by its standard name: every window of the program,
+// message boxes included, carries its title there, also once the title changes.
+TEST_F (DesktopWindows, EveryWindowCarriesItsTitleAsItsStandardName)
+{
+    start();
+    NativeDesktopInteraction boxes;
+    auto* main = window (0);
+    for (auto id : {CommandIds::sendToHardware, CommandIds::sequenceEdit, CommandIds::autoPopulateTool})
+        main->perform (juce::ApplicationCommandTarget::InvocationInfo (id));
+    for (auto id : {CommandIds::loadFromHardware, CommandIds::sendMultiplePresets,
+                    CommandIds::globalSettingsEditor, CommandIds::midiSetup, CommandIds::about})
+        invoke (id);
+    boxes.showWarningAsync ("Warning", "Text");
+    desktop->filesToSave = {folder.getChildFile ("Renamed.vexob")};
+    ASSERT_TRUE (main->saveAs());
+
+    auto& windows = juce::Desktop::getInstance();
+    ASSERT_EQ (windows.getNumComponents(), 10);
+    for (int i = 0; i < windows.getNumComponents(); ++i)
+        EXPECT_EQ (standardNameOf (display, windows.getComponent (i)), windows.getComponent (i)->getName());
+    EXPECT_TRUE (main->getName().endsWith ("Renamed.vexob"));
+    juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
 }
 
 // A window manager starting with the program may give the window another size; it takes its own back.
@@ -137,5 +173,82 @@ TEST_F (DesktopWindows, EventsReadDuringARoundTripReachTheirWindows)
     XMoveWindow (display, idOf (main), moved.x, moved.y);
     XSync (display, False);
     main->getPeer()->isFocused(); // a question on the framework's connection: the move's notice comes along
-    EXPECT_TRUE (testing_support::pumpUntil ([&] { return main->getScreenPosition() == moved; }, 2000));
+    // At once: other traffic on the connection would have the framework read its queue later anyway.
+    testing_support::pumpMessages (0);
+    EXPECT_EQ (main->getScreenPosition(), moved);
 }
+
+namespace
+{
+juce::Component* findNamed (juce::Component& parent, const juce::String& name)
+{
+    for (auto* child : parent.getChildren())
+        if (auto* found = child->getName() == name ? child : findNamed (*child, name))
+            return found;
+    return nullptr;
+}
+
+int frontOrderOf (const juce::Component* window)
+{
+    for (int i = juce::Desktop::getInstance().getNumComponents(); --i >= 0;)
+        if (juce::Desktop::getInstance().getComponent (i) == window)
+            return i;
+    return -1;
+}
+
+// The command that opens the tool; what is edited: a field of the main window, one of its Sequence
+// Edit window, or nothing but a message box.
+enum Edit
+{
+    mainField,
+    sequencerField,
+    messageBox
+};
+class DesktopWindowsUnderATool : public DesktopWindows,
+                                 public testing::WithParamInterface<std::pair<int, Edit>>
+{
+};
+} // namespace
+
+// The framework brings a modal component's window (a field being edited in place, a message box)
+// back in front of any other window that comes forward, and the tools kept above a window come
+// forward with it: neither may set off the other for ever. Once the edit is over, the tool is in
+// front again, where the window manager keeps it.
+TEST_P (DesktopWindowsUnderATool, AClickInTheWindowBeingEditedLeavesTheToolInFront)
+{
+    const auto [opening, edit] = GetParam();
+    start();
+    auto* main = window (0);
+    if (!main->perform (juce::ApplicationCommandTarget::InvocationInfo (opening)))
+        invoke (opening);
+    auto* tool =
+        juce::Desktop::getInstance().getComponent (juce::Desktop::getInstance().getNumComponents() - 1);
+    juce::Component* clicked = main;
+    auto* field = dynamic_cast<juce::Label*> (findNamed (*main, "TEMPO"));
+    if (edit == sequencerField)
+    {
+        main->openSequenceEditor();
+        auto* editor = dynamic_cast<SequencerComponent*> (main->getSequencerWindow()->getContentComponent());
+        editor->getTable().selectRow (2);
+        field = &editor->getVelocityView().getStepEditor (9)->getNumberBox();
+        clicked = main->getSequencerWindow();
+    }
+    if (edit == messageBox)
+        juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, "Box", "Modal");
+    else
+        field->showEditor();
+    ASSERT_NE (juce::Component::getCurrentlyModalComponent(), nullptr);
+
+    // What a button press on the window does before the press itself reaches the window; the edit
+    // then ends by its key.
+    clicked->getPeer()->toFront (true);
+    juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
+    EXPECT_TRUE (
+        testing_support::pumpUntil ([&] { return frontOrderOf (tool) > frontOrderOf (clicked); }, 2000));
+}
+INSTANTIATE_TEST_SUITE_P (Tools, DesktopWindowsUnderATool,
+                          testing::Values (std::pair (CommandIds::sendMultiplePresets, mainField),
+                                           std::pair (CommandIds::sendToHardware, mainField),
+                                           std::pair (CommandIds::autoPopulateTool, mainField),
+                                           std::pair (CommandIds::globalSettingsEditor, sequencerField),
+                                           std::pair (CommandIds::midiSetup, messageBox)));

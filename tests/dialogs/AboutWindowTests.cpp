@@ -78,7 +78,7 @@ TEST (AboutBox, WindowWithoutTitleBarOverTheOthersAtTheLogosSize)
     EXPECT_LE (std::abs (window->getBounds().getCentreY() - area.getCentreY()), 1);
 }
 
-TEST (AboutBox, AClickAnywhereTakesItOffTheScreenAndTheWindowLivesOn)
+TEST (AboutBox, AClickAnywhereOrACloseTakesItOffTheScreenAndTheWindowLivesOn)
 {
     AboutWindow::Ptr window (new AboutWindow (logoOfOneColour (juce::Colours::black), "VexoB Editor"));
     const auto place = window->getBounds();
@@ -99,5 +99,7 @@ TEST (AboutBox, AClickAnywhereTakesItOffTheScreenAndTheWindowLivesOn)
     window->setVisible (true);
     EXPECT_TRUE (window->isOnDesktop());
     EXPECT_EQ (window->getBounds(), place);
+    window->getPeer()->handleUserClosingWindow(); // as the window manager's close does
+    EXPECT_FALSE (window->isShowing());
     testing_support::pumpMessages (20);
 }

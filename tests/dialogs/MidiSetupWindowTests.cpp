@@ -2,6 +2,7 @@
 #include "simulation/VirtualMidiPortSystem.h"
 #include "support/FakeApplicationServices.h"
 #include "support/MessageLoop.h"
+#include "support/MouseDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -218,17 +219,27 @@ TEST_F (MidiSetup, OkAppliesAndAsksToCloseCancelOnlyAsks)
     EXPECT_EQ (manager->getOpenInputNames(), juce::StringArray ("Pads In"));
 }
 
-TEST_F (MidiSetup, ANameWithoutSelectionOpensNoPortThatWay)
+// A plain click on the selected port takes it back, the next one selects it again; a double click
+// and a shifted click keep it. Each entry clicks further right, lest it add to the last one's clicks.
+TEST_F (MidiSetup, AClickOnTheSelectedPortDeselectsItAndOkThenOpensNoPortThatWay)
 {
-    manager->openInput ("Remote");
     manager->openOutput ("Remote");
-    open();
-
-    panel().getOutputList().deselectAllRows();
-    EXPECT_EQ (panel().getSelectedOutputName(), "");
+    auto& list = open().getPanel().getOutputList();
+    window->setVisible (true);
+    testing_support::MouseDriver mouse (*window);
+    auto at = window->getLocalArea (&list, list.getRowPosition (0, true)).getCentre().translated (-120, 0);
+    const juce::ModifierKeys plain, shift (juce::ModifierKeys::shiftModifier);
+    using Clicks = std::vector<std::tuple<juce::ModifierKeys, int, int>>; // keys, clicks, row selected
+    for (const auto& [keys, clicks, selected] :
+         Clicks{{plain, 2, 0}, {shift, 1, 0}, {plain, 1, -1}, {plain, 1, 0}, {plain, 1, -1}})
+    {
+        juce::ModifierKeys::currentModifiers = keys;
+        at += {40, 0};
+        for (int i = 0; i < clicks; ++i)
+            mouse.press (at), mouse.release (at);
+        EXPECT_EQ (list.getSelectedRow(), selected);
+    }
     click (panel().getOkButton());
-
-    EXPECT_EQ (manager->getOpenInputNames(), juce::StringArray ("Remote"));
     EXPECT_EQ (manager->getNumOpenOutputs(), 0);
 }
 

@@ -58,6 +58,21 @@ bool startWindowManager (TestProcess& process, const juce::String& command = "op
     const auto old = xWindowManagerId();
     return process.start (command, 0) && screen::waitUntil ([&] { return xWindowManagerId() != old; }, 20000);
 }
+
+// The program on a display of its own under openbox, its first window showing.
+class UnderOpenbox : public OnOwnDisplay
+{
+protected:
+    void SetUp() override
+    {
+        OnOwnDisplay::SetUp();
+        ASSERT_TRUE (startWindowManager (windowManager) && program.start() &&
+                     screen::waitForWindow (main).isNotEmpty());
+    }
+
+    TestProcess windowManager;
+    const juce::String main{"VexoB Editor Untitled 1"};
+};
 } // namespace
 
 // The File menu's Quit asks its question from inside the menu's own message, whose modal loop hides
@@ -207,13 +222,10 @@ TEST_F (Program, TheUserGuideShipsInTheResourceFolderBesideTheProgram)
 }
 
 // Under a window manager a tool window opens centred over its main window every time, the first included.
-TEST_F (OnOwnDisplay, SequenceEditOpensInTheSamePlaceEveryTimeUnderAWindowManager)
+TEST_F (UnderOpenbox, SequenceEditOpensInTheSamePlaceEveryTimeUnderAWindowManager)
 {
-    TestProcess windowManager;
-    ASSERT_TRUE (startWindowManager (windowManager));
     // Not quit: under openbox a menu bar whose menu went as a window took the focus may miss Ctrl+Q.
-    const juce::String main ("VexoB Editor Untitled 1"), sequencer (main + " Sequence Edit");
-    ASSERT_TRUE (program.start() && screen::waitForWindow (main).isNotEmpty());
+    const juce::String sequencer (main + " Sequence Edit");
     // xdotool counts a framed window's place in its frame once more, the same for both windows.
     const auto mid = screen::getBounds (main).getCentre();
     const auto centred = [&] { return screen::getBounds (sequencer).getCentre().getDistanceFrom (mid) <= 1; };
@@ -225,4 +237,37 @@ TEST_F (OnOwnDisplay, SequenceEditOpensInTheSamePlaceEveryTimeUnderAWindowManage
             << "opening " << opening << " at " << screen::getBounds (sequencer).toString();
         ASSERT_TRUE (screen::pressKeysUntil (sequencer, "alt+F4", [&] { return !open(); }));
     }
+}
+
+// A window manager that shows a window shrinking to its icon and back misled the framework about
+// where a window restored after 3 s or more was, and the framework then moved it there.
+TEST_F (UnderOpenbox, AMainWindowRestoredAfterBeingMinimisedComesBackInItsPlace)
+{
+    TestProcess minimise, restore;
+    const auto id = screen::waitForWindow (main);
+    const auto placed = screen::getBounds (main);
+    ASSERT_TRUE (minimise.start ({"xdotool", "windowminimize", id}, 0));
+    ASSERT_TRUE (screen::waitUntil ([&] { return !screen::isShowing (main); }, 5000));
+    juce::Thread::sleep (3500);
+    ASSERT_TRUE (restore.start ({"wmctrl", "-i", "-a", id}, 0));
+    juce::Thread::sleep (1500);
+    EXPECT_EQ (screen::getBounds (main).toString(), placed.toString());
+}
+
+// openbox kept an application's tool, transient for the program's whole group, above the other
+// tools of the group too: Send Preset, opened after Load Preset, stayed under it, even when clicked.
+TEST_F (UnderOpenbox, TheToolOpenedOrClickedLastIsInFront)
+{
+    const juce::String load ("Load Preset"), send ("Send Preset");
+    ASSERT_TRUE (screen::chooseMenuItem (main, 0, 5, [&] { return screen::isShowing (load); }));
+    ASSERT_TRUE (screen::chooseMenuItem (main, 0, 6, [&] { return screen::isShowing (send); }));
+    const auto inFront = [&] (const juce::String& front, const juce::String& behind)
+    {
+        const auto order = [&] (const juce::String& title)
+        { return xStackingOrder().indexOf (screen::waitForWindow (title)); };
+        return screen::waitUntil ([&] { return order (front) > order (behind); }, 3000);
+    };
+    EXPECT_TRUE (inFront (send, load));
+    EXPECT_TRUE (screen::click (load, {10, 200}) && inFront (load, send));
+    EXPECT_TRUE (screen::click (send, {10, 100}) && inFront (send, load));
 }

@@ -74,6 +74,20 @@ juce::uint64 xWindowManagerId()
     return display ? XGetSelectionOwner (display.get(), XInternAtom (display.get(), "WM_S0", False)) : 0;
 }
 
+juce::StringArray xStackingOrder()
+{
+    const std::unique_ptr<Display, int (*) (Display*)> display (XOpenDisplay (nullptr), XCloseDisplay);
+    const auto name =
+        display != nullptr ? XInternAtom (display.get(), "_NET_CLIENT_LIST_STACKING", False) : 0;
+    XTextProperty list{};
+    juce::StringArray ids;
+    if (name != 0 && XGetTextProperty (display.get(), DefaultRootWindow (display.get()), &list, name) != 0)
+        for (unsigned long i = 0; i < list.nitems; ++i)
+            ids.add (juce::String ((juce::uint64) reinterpret_cast<const long*> (list.value)[i]));
+    XFree (list.value);
+    return ids;
+}
+
 bool askXWindowManagerToClose (const juce::String& windowId)
 {
     const std::unique_ptr<Display, int (*) (Display*)> display (XOpenDisplay (nullptr), XCloseDisplay);

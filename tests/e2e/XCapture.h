@@ -9,5 +9,7 @@ juce::Image captureXWindow (const juce::String& windowId);
 
 // The window that holds the window manager's selection on the screen, or 0 while none runs.
 juce::uint64 xWindowManagerId();
+// The ids of the windows a window manager manages, from the back to the front.
+juce::StringArray xStackingOrder();
 // What a window manager's close button does, as a request to the window manager (as wmctrl -c).
 bool askXWindowManagerToClose (const juce::String& windowId);

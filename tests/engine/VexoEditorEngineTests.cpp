@@ -233,6 +233,11 @@ TEST_F (SimulatedLink, UnawaitedRepliesChangeNothing)
     engine->handleIncomingMidiMessage (nullptr, juce::MidiMessage::noteOn (1, 36, 1.0f));
     pumpMessages (30);
     EXPECT_TRUE (results.requests.empty());
+    // Nor one that came before a send was handed over, however soon after it is read.
+    engine->handleIncomingMidiMessage (nullptr, acknowledgement());
+    engine->sendPreset (1, presetNamed ("raced"));
+    ASSERT_TRUE (waitFor ([&] { return results.sends.size() == 3; }));
+    EXPECT_EQ (results.sends[1].preset, nullptr);
 }
 
 TEST_F (SimulatedLink, PendingSendDroppedForLackOfOutputIsReported)

@@ -48,6 +48,7 @@ public:
     void showMessage (const juce::String& text) override { messages.add (text); }
     DesktopInteraction& getDesktop() const override { return desktop; }
     void showMidiSetupWindow() override { ++midiSetupShown; }
+    juce::ApplicationCommandManager* getCommandManager() const override { return nullptr; }
     void closeToolWindow (ToolWindowKind kind) override
     {
         closedToolWindows.push_back (kind);
